@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages a task needs, and only those still missing.
+# Usage: scripts/install-deps.sh run|test
+set -euo pipefail
+
+build=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n fonts-crosextra-carlito)
+case "${1:-}" in
+    run) packages=("${build[@]}") ;;
+    test) packages=("${build[@]}" libgtest-dev xvfb xauth) ;;
+    *) echo "usage: $0 run|test" >&2; exit 2 ;;
+esac
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q '^install ok installed$'; then
+        missing+=("$package")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+echo "Installing: ${missing[*]}"
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
