@@ -1,0 +1,14 @@
+// Program start: set up the application, show Form1, run the event loop until it is closed.
+#include <QApplication>
+#include <QLocale>
+
+#include "app/startup.h"
+#include "form/form1.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    SetUpApplication(app);
+    Form1 form(QLocale::system().decimalPoint().toStdString());
+    form.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,35 @@
+// The program's one window, built from the control table, and the commands' view of it.
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "check/form_surface.h"
+
+class QLineEdit;
+class QPushButton;
+
+class Form1 : public QWidget, public FormSurface {
+    Q_OBJECT
+
+  public:
+    // `decimal_separator` is the one the squares are written with (the user's locale's).
+    explicit Form1(std::string decimal_separator = ".", QWidget* parent = nullptr);
+
+    std::string GetText(TextBox box) const override;
+    void SetText(TextBox box, std::string_view text) override;
+    void ShowMessage(std::string_view prompt) override;
+
+  private slots:
+    void Command1_Click();
+    void Command2_Click();
+
+  private:
+    QLineEdit* box(TextBox box) const;
+
+    std::array<QLineEdit*, kTextBoxCount> text_boxes_{};
+    std::string decimal_separator_;
+};
