@@ -56,18 +56,18 @@ void CentreTallLine(QLabel* label) {
     }
 }
 
-QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
+QWidget* CreateControl(const ControlSpec& row, QWidget* parent) {
     QWidget* widget = nullptr;
-    switch (spec.kind) {
+    switch (row.kind) {
         case ControlKind::Label: {
-            auto* label = new QLabel(ToQString(spec.caption), parent);
+            auto* label = new QLabel(ToQString(row.caption), parent);
             label->setWordWrap(true);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             label->setTextFormat(Qt::PlainText);
             label->setAutoFillBackground(true);  // opaque: Label9 hides the strip of Label11
             SetColour(label, QPalette::Window, kWhite);
-            if (spec.text_colour) {
-                SetColour(label, QPalette::WindowText, *spec.text_colour);
+            if (row.text_colour) {
+                SetColour(label, QPalette::WindowText, *row.text_colour);
             }
             widget = label;
             break;
@@ -75,22 +75,21 @@ QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
         case ControlKind::TextBox: {
             auto* box = new QLineEdit(parent);
             box->setMaxLength(std::numeric_limits<int>::max());
-            box->setAccessibleName(ToQString(spec.accessible_name));
-            if (spec.text_colour) {
-                SetColour(box, QPalette::Text, *spec.text_colour);
+            box->setAccessibleName(ToQString(row.accessible_name));
+            if (row.text_colour) {
+                SetColour(box, QPalette::Text, *row.text_colour);
             }
             widget = box;
             break;
         }
         case ControlKind::Button:
-            widget = new CommandButton(ToQString(spec.caption), parent);
+            widget = new CommandButton(ToQString(row.caption), parent);
             break;
     }
-    widget->setObjectName(QString::fromStdString(ObjectName(spec)));
-    widget->setGeometry(Pixels(spec.left), Pixels(spec.top), Pixels(spec.width),
-                        Pixels(spec.height));
-    if (spec.font_points != kDefaultFont) {
-        widget->setFont(WindowFont(kForm1.font_family, spec.font_points));
+    widget->setObjectName(QString::fromStdString(ObjectName(row)));
+    widget->setGeometry(Pixels(row.left), Pixels(row.top), Pixels(row.width), Pixels(row.height));
+    if (row.font_points != kDefaultFont) {
+        widget->setFont(WindowFont(kForm1.font_family, row.font_points));
     }
     if (auto* label = qobject_cast<QLabel*>(widget)) {
         CentreTallLine(label);
@@ -99,8 +98,8 @@ QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
 }
 
 const ControlSpec& FindControl(std::string_view object_name) {
-    const auto* found = std::find_if(kControls.begin(), kControls.end(), [&](const auto& spec) {
-        return ObjectName(spec) == object_name;
+    const auto* found = std::find_if(kControls.begin(), kControls.end(), [&](const auto& row) {
+        return ObjectName(row) == object_name;
     });
     return *found;  // every name in the creation order has its row
 }
@@ -116,36 +115,36 @@ Form1::Form1(std::string decimal_separator, QWidget* parent)
     setFont(WindowFont(kForm1.font_family, kForm1.font_points));
 
     struct Created {
-        const ControlSpec* spec;
+        const ControlSpec* row;
         QWidget* widget;
     };
     std::vector<Created> controls;
     for (std::string_view name : kCreationOrder) {
-        const ControlSpec& spec = FindControl(name);
-        controls.push_back({&spec, CreateControl(spec, this)});
+        const ControlSpec& row = FindControl(name);
+        controls.push_back({&row, CreateControl(row, this)});
     }
 
     // Text boxes and buttons are drawn above every label, as native child windows are above
     // the windowless labels they overlap.
     for (const Created& control : controls) {
-        if (control.spec->kind != ControlKind::Label) {
+        if (control.row->kind != ControlKind::Label) {
             control.widget->raise();
         }
     }
 
     std::vector<Created> focus_chain;
     std::copy_if(controls.begin(), controls.end(), std::back_inserter(focus_chain),
-                 [](const Created& c) { return c.spec->kind != ControlKind::Label; });
+                 [](const Created& c) { return c.row->kind != ControlKind::Label; });
     std::sort(focus_chain.begin(), focus_chain.end(), [](const Created& x, const Created& y) {
-        return x.spec->tab_index < y.spec->tab_index;
+        return x.row->tab_index < y.row->tab_index;
     });
     for (std::size_t i = 1; i < focus_chain.size(); ++i) {
         QWidget::setTabOrder(focus_chain[i - 1].widget, focus_chain[i].widget);
     }
 
     for (const Created& control : controls) {
-        const std::string_view name = control.spec->name;
-        if (control.spec->kind == ControlKind::TextBox) {
+        const std::string_view name = control.row->name;
+        if (control.row->kind == ControlKind::TextBox) {
             const int number = std::stoi(std::string(name.substr(4)));  // "Text12" -> 12
             text_boxes_[static_cast<std::size_t>(number - 1)] =
                 static_cast<QLineEdit*>(control.widget);
