@@ -56,9 +56,8 @@ QString FromBoxBytes(std::string_view bytes) {
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         if (IsSurrogate(bytes, i)) {
             text += QString::fromUtf8(bytes.data() + run, static_cast<qsizetype>(i - run));
-            const auto unit = static_cast<char16_t>(((bytes[i] & 0x0F) << 12) |
-                                                    ((bytes[i + 1] & 0x3F) << 6) |
-                                                    (bytes[i + 2] & 0x3F));
+            const auto unit = static_cast<char16_t>(
+                ((bytes[i] & 0x0F) << 12) | ((bytes[i + 1] & 0x3F) << 6) | (bytes[i + 2] & 0x3F));
             text += QChar(unit);
             i += 2;
             run = i + 1;

@@ -170,11 +170,11 @@ QLineEdit* Form1::box(TextBox box) const {
 }
 
 std::string Form1::GetText(TextBox box) const {
-    return this->box(box)->text().toStdString();
+    return ToBoxBytes(this->box(box)->text());
 }
 
 void Form1::SetText(TextBox box, std::string_view text) {
-    this->box(box)->setText(ToQString(text));
+    this->box(box)->setText(FromBoxBytes(text));
 }
 
 void Form1::ShowMessage(std::string_view prompt) {

@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -257,6 +258,61 @@ class Form1Test : public QObject {
         QTest::mouseClick(button("Command2"), Qt::LeftButton);
         QCOMPARE(box(4)->text(), entry);
         QCOMPARE(box(12)->text(), QStringLiteral("è"));
+    }
+
+    void hostileEntriesArriveUnchanged_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("verdict");  // Text12 afterwards, or the warning shown
+        const QString invalid = QStringLiteral("Impossibile: valori errati.");
+        QTest::newRow("lone surrogate after") << QString("3") + QChar(0xD800) << "è";
+        QTest::newRow("lone surrogate alone") << QString(QChar(0xDC00)) << invalid;
+        QTest::newRow("surrogate pair") << QString("3") + QString::fromUcs4(U"\U0001F600") << "è";
+        QTest::newRow("nul") << QString("3") + QChar(0) + "abc"
+                             << "è";
+        QTest::newRow("right-to-left mark") << QString(QChar(0x200F)) + "3" << invalid;
+        QTest::newRow("full-width digit") << QString(QChar(0xFF13)) << invalid;
+        QTest::newRow("combining accent") << QString("3") + QChar(0x0301) << "è";
+        QTest::newRow("too large")
+            << QString("1E400") << QStringLiteral("Impossibile: valori troppo grandi.");
+    }
+
+    void hostileEntriesArriveUnchanged() {
+        QFETCH(QString, entry);
+        QFETCH(QString, verdict);
+        QApplication::clipboard()->setText(entry);
+        box(1)->setFocus();
+        QTest::keyClick(box(1), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box(1)->text(), entry);
+        TypeEntries("", "4", "5");
+        QTest::mouseClick(button("Command2"), Qt::LeftButton);
+        if (watcher_->seen().empty()) {
+            QCOMPARE(box(12)->text(), verdict);
+            QCOMPARE(box(4)->text(), entry);  // unit for unit, lone surrogates included
+        } else {
+            QCOMPARE(watcher_->seen().front().text, verdict);
+            QVERIFY(box(4)->text().isEmpty());
+        }
+    }
+
+    // Pastes are cut at the boxes' limit, so that no single action freezes the window.
+    void hugePasteIsCut() {
+        const QString entry = QStringLiteral("3.") + QString(10'000'000, '0');
+        QApplication::clipboard()->setText(entry);
+        box(1)->setFocus();
+        QElapsedTimer timer;
+        timer.start();
+        QTest::keyClick(box(1), Qt::Key_V, Qt::ControlModifier);
+        box(1)->repaint();
+        const qint64 paste_ms = timer.restart();
+        QCOMPARE(box(1)->text(), entry.left(100'000));
+        TypeEntries("", "4", "5");
+        timer.restart();
+        QTest::mouseClick(button("Command2"), Qt::LeftButton);
+        form_->repaint();
+        const qint64 click_ms = timer.elapsed();
+        QCOMPARE(box(4)->text(), entry.left(100'000));
+        QCOMPARE(box(12)->text(), QStringLiteral("è"));
+        qInfo("10 MB paste: %lld ms; VERIFICA with the cut entry: %lld ms", paste_ms, click_ms);
     }
 
     void qtTextsAreItalian() {
