@@ -71,7 +71,7 @@ Scan ScanNumber(std::string_view text, std::string_view separator) {
 // True when a number that from_chars found out of range is too large rather than too small.
 // Anything of magnitude 1 or more can only be out of range by being too large.
 bool IsTooLarge(std::string_view text, const Scan& scan, std::string_view separator) {
-    constexpr long long kLimit = 1'000'000'000'000'000'000LL;  // far beyond any real exponent
+    constexpr long long kLimit = 100'000'000'000'000'000LL;  // far beyond any real exponent
     long long exponent = 0;
     if (scan.end > scan.mantissa_end) {
         std::size_t i = scan.mantissa_end + 1;

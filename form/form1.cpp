@@ -15,6 +15,7 @@
 #include "form/clear_all.h"
 #include "form/command_button.h"
 #include "form/control_table.h"
+#include "form/entry_box.h"
 
 namespace {
 
@@ -78,7 +79,7 @@ QWidget* CreateControl(const ControlSpec& row, QWidget* parent) {
             break;
         }
         case ControlKind::TextBox: {
-            auto* box = new QLineEdit(parent);
+            auto* box = new EntryBox(parent);
             box->setMaxLength(kMaxBoxLength);
             box->setAccessibleName(ToQString(row.accessible_name));
             if (row.text_colour) {

@@ -6,7 +6,7 @@ set -euo pipefail
 build=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n fonts-crosextra-carlito)
 case "${1:-}" in
     run) packages=("${build[@]}") ;;
-    test) packages=("${build[@]}" libgtest-dev xvfb xauth) ;;
+    test) packages=("${build[@]}" libgtest-dev xvfb xauth clang-14 libclang-rt-14-dev) ;;
     *) echo "usage: $0 run|test" >&2; exit 2 ;;
 esac
 

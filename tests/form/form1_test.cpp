@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QElapsedTimer>
 #include <QFontInfo>
 #include <QLabel>
@@ -313,6 +314,24 @@ class Form1Test : public QObject {
         QCOMPARE(box(4)->text(), entry.left(100'000));
         QCOMPARE(box(12)->text(), QStringLiteral("è"));
         qInfo("10 MB paste: %lld ms; VERIFICA with the cut entry: %lld ms", paste_ms, click_ms);
+    }
+
+    void contextMenuPasteIsCutToo() {
+        QApplication::clipboard()->setText(QString(300'000, '7'));
+        QTimer::singleShot(50, [] {
+            QWidget* menu = QApplication::activePopupWidget();
+            QVERIFY(menu != nullptr);
+            for (QAction* action : menu->actions()) {
+                if (action->text().startsWith(QLineEdit::tr("&Paste"))) {
+                    action->trigger();
+                }
+            }
+            menu->close();
+        });
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                box(2)->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(box(2), &event);
+        QCOMPARE(box(2)->text(), QString(100'000, '7'));
     }
 
     void qtTextsAreItalian() {
