@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
+#include <QIcon>
 #include <QLocale>
 #include <QTranslator>
 
@@ -34,6 +35,12 @@ void InstallTranslations(QApplication& app) {
 void SetUpApplication(QApplication& app) {
     QApplication::setApplicationName(QString::fromUtf8(kApplicationName));
     QApplication::setApplicationVersion(QStringLiteral(TERNE_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(TERNE_APP_ID));
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64}) {
+        icon.addFile(QStringLiteral(":/icons/terne-%1.png").arg(size), QSize(size, size));
+    }
+    QApplication::setWindowIcon(icon);
     InstallFont();
     InstallTranslations(app);
 }

@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Renders the application icon from terne.svg: the PNG sizes the window and the hicolor theme
+# use, and the Windows .ico. Needs librsvg2-bin and imagemagick. The results are committed.
+set -euo pipefail
+cd "$(dirname "$0")"
+sizes=(16 24 32 48 64 128 256)
+for size in "${sizes[@]}"; do
+    rsvg-convert -w "$size" -h "$size" terne.svg -o "terne-$size.png"
+done
+convert-im6.q16 terne-16.png terne-24.png terne-32.png terne-48.png terne-64.png terne-256.png terne.ico

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Builds the Debian package and checks its control data and contents.
+# Usage: check_package.sh BUILD_DIR EXPECTED_LIST
+set -euo pipefail
+build=$1 expected=$2
+cd "$build"
+cpack -G DEB >/dev/null
+deb=package/terne_1.00_amd64.deb
+test -f "$deb"
+
+info=$(dpkg-deb --info "$deb")
+for field in 'Package: terne' 'Version: 1.00' 'Architecture: amd64' 'Section: education'; do
+    grep -q "^ $field\$" <<<"$info" || { echo "control lacks '$field'"; exit 1; }
+done
+# shlibdeps must have found the Qt libraries, and the window-system plugins are named by hand.
+for dependency in libqt6widgets6 libqt6gui6 libqt6core6 libc6 qt6-qpa-plugins; do
+    grep -q "^ Depends:.*\b$dependency\b" <<<"$info" || { echo "Depends lacks $dependency"; exit 1; }
+done
+
+diff -u <(sed 's|^|./|' "$expected") \
+    <(dpkg-deb --contents "$deb" | awk '$1 !~ /^d/ {print $6}' | LC_ALL=C sort)
+echo "package: $deb has the expected control data and $(wc -l < "$expected") files"
