@@ -1,8 +1,10 @@
 // Reading numbers out of texts and writing them as texts, independent of the C locale.
 #include "check/numeric_text.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstring>
 #include <system_error>
 
 namespace {
@@ -111,8 +113,29 @@ NumberOutOfRange::NumberOutOfRange(bool negative)
       negative_(negative) {}
 
 double TextToNumber(std::string_view text, std::string_view separator) {
-    if (separator.empty()) {
-        separator = ".";
+    if (separator.empty() || (separator.size() == 1 && separator[0] == '.')) {
+        // With the point, from_chars reads exactly this grammar once the blanks and the sign are
+        // behind and a digit or point comes next: one pass instead of two.
+        std::size_t i = 0;
+        while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) {
+            ++i;
+        }
+        const bool negative = i < text.size() && text[i] == '-';
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+            ++i;
+        }
+        if (i == text.size() || !(IsDigit(text[i]) || text[i] == '.')) {
+            return 0.0;
+        }
+        double value = 0.0;
+        const auto result = std::from_chars(text.data() + i, text.data() + text.size(), value);
+        if (result.ec == std::errc()) {
+            return negative ? -value : value;
+        }
+        if (result.ec == std::errc::invalid_argument) {
+            return 0.0;  // a lone point
+        }
+        separator = ".";  // out of range: the scan below tells which way
     }
     const Scan scan = ScanNumber(text, separator);
     if (scan.mantissa_end == scan.digits_begin) {
@@ -143,20 +166,28 @@ double TextToNumber(std::string_view text, std::string_view separator) {
     return scan.negative ? -value : value;
 }
 
-std::string NumberToText(double x, std::string_view separator) {
-    std::array<char, 32> buffer{};  // "%.15G" needs at most 22 characters
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
-                                      std::chars_format::general, 15);
-    std::string text;
-    text.reserve(static_cast<std::size_t>(result.ptr - buffer.data()) + separator.size());
-    for (const char* p = buffer.data(); p != result.ptr; ++p) {
-        if (*p == '.') {
-            text.append(separator);
-        } else if (*p >= 'a' && *p <= 'z') {
-            text.push_back(static_cast<char>(*p - 'a' + 'A'));  // "e+16" -> "E+16", "inf" -> "INF"
-        } else {
-            text.push_back(*p);
+NumberText NumberToText(double x, std::string_view separator) {
+    if (separator.size() > NumberText::kMaxSeparator) {
+        throw std::length_error("decimal separator longer than 32 bytes");
+    }
+    NumberText text;
+    char* const begin = text.chars_.data();
+    char* end =
+        std::to_chars(begin, begin + text.chars_.size(), x, std::chars_format::general, 15).ptr;
+    for (char* p = begin; p != end; ++p) {
+        if (*p >= 'a' && *p <= 'z') {
+            *p = static_cast<char>(*p - 'a' + 'A');  // "e+16" -> "E+16", "inf" -> "INF"
         }
     }
+    if (separator != ".") {
+        char* const point = std::find(begin, end, '.');
+        if (point != end) {
+            std::memmove(point + separator.size(), point + 1,
+                         static_cast<std::size_t>(end - point - 1));
+            std::memcpy(point, separator.data(), separator.size());
+            end += static_cast<std::ptrdiff_t>(separator.size()) - 1;
+        }
+    }
+    text.size_ = static_cast<std::size_t>(end - begin);
     return text;
 }

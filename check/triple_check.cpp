@@ -30,7 +30,7 @@ double ReadEntry(std::string_view text) {
 // A square as the window shows it, and the number that text reads back as: the comparison
 // judges the numbers the user sees, not the unrounded squares.
 struct ShownSquare {
-    std::string text;
+    NumberText text;
     double value;
 };
 
@@ -40,10 +40,9 @@ std::optional<ShownSquare> Square(double entry, std::string_view separator) {
     if (!std::isfinite(square.number())) {
         return std::nullopt;
     }
-    std::string text = square.Text(separator);
+    const NumberText text = square.Text(separator);
     try {
-        const double value = TextToNumber(text, separator);
-        return ShownSquare{std::move(text), value};
+        return ShownSquare{text, TextToNumber(text, separator)};
     } catch (const NumberOutOfRange&) {
         return std::nullopt;  // e.g. 1.79769313486232E+308, rounded up past the largest double
     }

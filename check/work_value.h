@@ -2,7 +2,6 @@
 #pragma once
 
 #include <optional>
-#include <string>
 #include <string_view>
 
 #include "check/numeric_text.h"
@@ -16,8 +15,8 @@ class WorkValue {
     // Only for a value that holds a number.
     double number() const { return *number_; }
     // "" when empty, the number's text otherwise.
-    std::string Text(std::string_view separator = ".") const {
-        return number_ ? NumberToText(*number_, separator) : std::string();
+    NumberText Text(std::string_view separator = ".") const {
+        return number_ ? NumberToText(*number_, separator) : NumberText();
     }
 
   private:

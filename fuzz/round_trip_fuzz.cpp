@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!std::isfinite(x)) {
         return 0;
     }
-    const std::string point = NumberToText(x, ".");
+    const std::string point = NumberToText(x, ".").str();
     std::string comma = point;
     if (const auto dot = comma.find('.'); dot != std::string::npos) {
         comma[dot] = ',';

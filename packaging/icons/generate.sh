@@ -8,3 +8,8 @@ for size in "${sizes[@]}"; do
     rsvg-convert -w "$size" -h "$size" terne.svg -o "terne-$size.png"
 done
 convert-im6.q16 terne-16.png terne-24.png terne-32.png terne-48.png terne-64.png terne-256.png terne.ico
+# Raw pixels for the window icon: the program builds images from them without an image reader,
+# whose plugin loading would slow down start-up.
+for size in 16 32 48 64; do
+    convert-im6.q16 "terne-$size.png" "BGRA:terne-$size.bgra"
+done

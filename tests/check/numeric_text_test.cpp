@@ -182,6 +182,9 @@ TEST(NumberToText, UsesTheGivenSeparator) {
     EXPECT_EQ(NumberToText(2.25, ","), "2,25");
     EXPECT_EQ(NumberToText(1.5e-7, ","), "1,5E-07");
     EXPECT_EQ(NumberToText(9, ","), "9");
+    EXPECT_EQ(NumberToText(-1.0 / 3, std::string(32, '#')),
+              "-0" + std::string(32, '#') + "333333333333333");
+    EXPECT_THROW(NumberToText(2.5, std::string(33, '#')), std::length_error);
     EXPECT_EQ(NumberToText(1.21, "\xD9\xAB"),
               "1\xD9\xAB"
               "21");

@@ -345,6 +345,15 @@ class Form1Test : public QObject {
                  qPrintable(items.join(", ")));
     }
 
+    void windowIconIsTheTriangle() {
+        const QIcon icon = QApplication::windowIcon();
+        QCOMPARE(icon.availableSizes().size(), 4);
+        const QImage image = icon.pixmap(QSize(64, 64)).toImage();
+        const QColor triangle = image.pixelColor(28, 34);  // inside the yellow triangle
+        QVERIFY2(triangle.red() > 200 && triangle.green() > 180 && triangle.blue() < 100,
+                 qPrintable(triangle.name()));
+    }
+
     void textBoxesTellScreenReadersWhatTheyHold() {
         QSet<QString> names;
         for (int n = 1; n <= 12; ++n) {
