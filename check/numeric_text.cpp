@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <cstring>
 #include <system_error>
 
@@ -112,30 +113,9 @@ NumberOutOfRange::NumberOutOfRange(bool negative)
                                    : "number above the binary64 range"),
       negative_(negative) {}
 
-double TextToNumber(std::string_view text, std::string_view separator) {
-    if (separator.empty() || (separator.size() == 1 && separator[0] == '.')) {
-        // With the point, from_chars reads exactly this grammar once the blanks and the sign are
-        // behind and a digit or point comes next: one pass instead of two.
-        std::size_t i = 0;
-        while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) {
-            ++i;
-        }
-        const bool negative = i < text.size() && text[i] == '-';
-        if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-            ++i;
-        }
-        if (i == text.size() || !(IsDigit(text[i]) || text[i] == '.')) {
-            return 0.0;
-        }
-        double value = 0.0;
-        const auto result = std::from_chars(text.data() + i, text.data() + text.size(), value);
-        if (result.ec == std::errc()) {
-            return negative ? -value : value;
-        }
-        if (result.ec == std::errc::invalid_argument) {
-            return 0.0;  // a lone point
-        }
-        separator = ".";  // out of range: the scan below tells which way
+double numeric_text_detail::ScanTextToNumber(std::string_view text, std::string_view separator) {
+    if (separator.empty()) {
+        separator = ".";
     }
     const Scan scan = ScanNumber(text, separator);
     if (scan.mantissa_end == scan.digits_begin) {
@@ -174,10 +154,17 @@ NumberText NumberToText(double x, std::string_view separator) {
     char* const begin = text.chars_.data();
     char* end =
         std::to_chars(begin, begin + text.chars_.size(), x, std::chars_format::general, 15).ptr;
-    for (char* p = begin; p != end; ++p) {
-        if (*p >= 'a' && *p <= 'z') {
-            *p = static_cast<char>(*p - 'a' + 'A');  // "e+16" -> "E+16", "inf" -> "INF"
-        }
+    // Upper case as "%G" writes it: the exponent letter, which is followed by a sign and two or
+    // three digits, and "inf" and "nan". Only those bytes are touched: reading back every byte
+    // to_chars has just written doubled the time.
+    if (!std::isfinite(x)) {
+        std::transform(begin, end, begin, [](char c) {
+            return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+        });
+    } else if (end - begin >= 4 && end[-4] == 'e') {
+        end[-4] = 'E';
+    } else if (end - begin >= 5 && end[-5] == 'e') {
+        end[-5] = 'E';
     }
     if (separator != ".") {
         char* const point = std::find(begin, end, '.');

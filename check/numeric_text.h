@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <charconv>
 #include <cstddef>
 #include <stdexcept>
 #include <string>
@@ -17,12 +18,43 @@ class NumberOutOfRange : public std::overflow_error {
     bool negative_;
 };
 
+namespace numeric_text_detail {
+// The whole reading: any separator, and numbers out of range.
+double ScanTextToNumber(std::string_view text, std::string_view separator);
+}  // namespace numeric_text_detail
+
 // Reads the number at the start of `text` and ignores the rest: optional blanks (spaces, tabs),
 // an optional sign, digits with at most one `separator`, an optional exponent (E or e, optional
 // sign, digits). A text that does not start with a number reads 0. The result is the correctly
 // rounded binary64 value; a nonzero number too small for binary64 reads as its rounded value (0
 // or a subnormal), one too large throws NumberOutOfRange.
-double TextToNumber(std::string_view text, std::string_view separator = ".");
+inline double TextToNumber(std::string_view text, std::string_view separator = ".") {
+    if (separator.size() > 1 || (separator.size() == 1 && separator[0] != '.')) {
+        return numeric_text_detail::ScanTextToNumber(text, separator);
+    }
+    // With the point, from_chars reads exactly this grammar once the blanks and the sign are
+    // behind and a digit or point comes next. Inline, as it runs for every entry and square.
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) {
+        ++i;
+    }
+    const bool negative = i < text.size() && text[i] == '-';
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        ++i;
+    }
+    if (i == text.size() || !((text[i] >= '0' && text[i] <= '9') || text[i] == '.')) {
+        return 0.0;
+    }
+    double value = 0.0;
+    const auto result = std::from_chars(text.data() + i, text.data() + text.size(), value);
+    if (result.ec == std::errc()) {
+        return negative ? -value : value;
+    }
+    if (result.ec == std::errc::invalid_argument) {
+        return 0.0;  // a lone point
+    }
+    return numeric_text_detail::ScanTextToNumber(text, ".");  // out of range: too large or small?
+}
 
 // A number's text, held inline so that writing a number never allocates.
 class NumberText {
