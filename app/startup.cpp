@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QLocale>
 #include <QPixmap>
+#include <QResource>
 #include <QTranslator>
 
 namespace {
@@ -16,7 +17,14 @@ namespace {
 // "MS Sans Serif" exists only on Windows. Fontconfig's stand-in (usually DejaVu Sans) is too
 // wide for the fixed label sizes, so the program carries Carlito, whose widths fit them.
 void InstallFont() {
-    const int id = QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/Carlito-Regular.ttf"));
+    // Stored uncompressed, the font is read in place; a copy would add 0.6 MB to the memory.
+    const QString path = QStringLiteral(":/fonts/Carlito-Regular.ttf");
+    const QResource font(path);
+    const int id =
+        font.compressionAlgorithm() == QResource::NoCompression
+            ? QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
+                  reinterpret_cast<const char*>(font.data()), static_cast<qsizetype>(font.size())))
+            : QFontDatabase::addApplicationFont(path);
     const QStringList families = QFontDatabase::applicationFontFamilies(id);
     if (!families.isEmpty()) {
         QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), families.first());
