@@ -3,9 +3,6 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QClipboard>
-#include <QContextMenuEvent>
-#include <QElapsedTimer>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,24 +11,13 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include <memory>
-
-#include "app/startup.h"
-#include "tests/form/modal_watcher.h"
+#include "tests/form/form1_fixture.h"
 
 namespace {
 
 const QStringList kTabCycle = {"Text1", "Text2", "Text3",  "Command2", "Text4",
                                "Text5", "Text7", "Text6",  "Text12",   "Command1",
                                "Text8", "Text9", "Text10", "Text11"};
-
-QStringList ResultTexts(const Form1& form) {
-    QStringList texts;
-    for (int n = 4; n <= 12; ++n) {
-        texts << form.findChild<QLineEdit*>(QStringLiteral("Text%1").arg(n))->text();
-    }
-    return texts;
-}
 
 // Whether a label's caption keeps all its ink inside the label: it is drawn as the label
 // draws it, on a canvas with room all around, and any ink outside the label's rectangle is what
@@ -59,43 +45,12 @@ bool CaptionFits(const QLabel& label) {
 
 }  // namespace
 
-class Form1Test : public QObject {
+class Form1Test : public QObject, Form1Fixture {
     Q_OBJECT
 
-  private:
-    QLineEdit* box(int n) const {
-        return form_->findChild<QLineEdit*>(QStringLiteral("Text%1").arg(n));
-    }
-    QPushButton* button(const char* name) const { return form_->findChild<QPushButton*>(name); }
-    void Type(int n, const QString& text) {
-        box(n)->setFocus();
-        QTest::keyClicks(box(n), text);
-    }
-    void TypeEntries(const QString& a, const QString& b, const QString& c) {
-        Type(1, a);
-        Type(2, b);
-        Type(3, c);
-    }
-
-    std::unique_ptr<Form1> form_;
-    std::unique_ptr<ModalWatcher> watcher_;
-
   private slots:
-    void initTestCase() { SetUpApplication(*qApp); }
-
-    void init() {
-        watcher_ = std::make_unique<ModalWatcher>();
-        form_ = std::make_unique<Form1>();
-        form_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
-        form_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
-    }
-
-    void cleanup() {
-        form_.reset();
-        watcher_.reset();
-    }
+    void init() { Open(); }
+    void cleanup() { Close(); }
 
     void startsEmptyWithTheFocusInText1() {
         for (int n = 1; n <= 12; ++n) {
@@ -131,7 +86,7 @@ class Form1Test : public QObject {
             QTest::keyClick(box(n), Qt::Key_Escape);
         }
         QTest::qWait(20);
-        QCOMPARE(ResultTexts(*form_), QStringList(9, QString()));
+        QCOMPARE(ResultTexts(), QStringList(9, QString()));
         QVERIFY(watcher_->seen().empty());
     }
 
@@ -155,7 +110,7 @@ class Form1Test : public QObject {
         TypeEntries("3", "4", "5");
         QTest::mouseClick(button("Command2"), Qt::LeftButton);
         const QStringList expected = {"3", "4", "=", "5", "9", "16", "=", "25", "è"};
-        QCOMPARE(ResultTexts(*form_), expected);
+        QCOMPARE(ResultTexts(), expected);
         QVERIFY(watcher_->seen().empty());
     }
 
@@ -163,7 +118,7 @@ class Form1Test : public QObject {
         TypeEntries("5", "4", "3");
         QTest::mouseClick(button("Command2"), Qt::LeftButton);
         Type(8, "mio");  // typed by hand into a result box
-        const QStringList before = ResultTexts(*form_);
+        const QStringList before = ResultTexts();
 
         box(1)->clear();
         Type(1, "abc");
@@ -174,7 +129,7 @@ class Form1Test : public QObject {
         QCOMPARE(message.text, QStringLiteral("Impossibile: valori errati."));
         QCOMPARE(message.icon, QMessageBox::NoIcon);
         QCOMPARE(message.buttons, QStringList{"OK"});
-        QCOMPARE(ResultTexts(*form_), before);
+        QCOMPARE(ResultTexts(), before);
         QCOMPARE(box(8)->text(), QStringLiteral("25mio"));
     }
 
@@ -193,9 +148,8 @@ class Form1Test : public QObject {
     }
 
     void squaresUseTheLocaleSeparator() {
-        form_ = std::make_unique<Form1>(",");
-        form_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+        Close();
+        Open(",");
         TypeEntries("1.5", "2", "2.5");
         QTest::mouseClick(button("Command2"), Qt::LeftButton);
         QCOMPARE(box(8)->text(), QStringLiteral("2,25"));
@@ -249,91 +203,6 @@ class Form1Test : public QObject {
         QCOMPARE(form_->childAt(strip.center()), label9);
     }
 
-    void longPasteIsKeptWhole() {
-        const QString entry = QStringLiteral("3.") + QString(100'000 - 2, '0');
-        QApplication::clipboard()->setText(entry);
-        box(1)->setFocus();
-        QTest::keyClick(box(1), Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(box(1)->text().size(), entry.size());
-        TypeEntries("", "4", "5");
-        QTest::mouseClick(button("Command2"), Qt::LeftButton);
-        QCOMPARE(box(4)->text(), entry);
-        QCOMPARE(box(12)->text(), QStringLiteral("è"));
-    }
-
-    void hostileEntriesArriveUnchanged_data() {
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<QString>("verdict");  // Text12 afterwards, or the warning shown
-        const QString invalid = QStringLiteral("Impossibile: valori errati.");
-        QTest::newRow("lone surrogate after") << QString("3") + QChar(0xD800) << "è";
-        QTest::newRow("lone surrogate alone") << QString(QChar(0xDC00)) << invalid;
-        QTest::newRow("surrogate pair") << QString("3") + QString::fromUcs4(U"\U0001F600") << "è";
-        QTest::newRow("nul") << QString("3") + QChar(0) + "abc"
-                             << "è";
-        QTest::newRow("right-to-left mark") << QString(QChar(0x200F)) + "3" << invalid;
-        QTest::newRow("full-width digit") << QString(QChar(0xFF13)) << invalid;
-        QTest::newRow("combining accent") << QString("3") + QChar(0x0301) << "è";
-        QTest::newRow("too large")
-            << QString("1E400") << QStringLiteral("Impossibile: valori troppo grandi.");
-    }
-
-    void hostileEntriesArriveUnchanged() {
-        QFETCH(QString, entry);
-        QFETCH(QString, verdict);
-        QApplication::clipboard()->setText(entry);
-        box(1)->setFocus();
-        QTest::keyClick(box(1), Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(box(1)->text(), entry);
-        TypeEntries("", "4", "5");
-        QTest::mouseClick(button("Command2"), Qt::LeftButton);
-        if (watcher_->seen().empty()) {
-            QCOMPARE(box(12)->text(), verdict);
-            QCOMPARE(box(4)->text(), entry);  // unit for unit, lone surrogates included
-        } else {
-            QCOMPARE(watcher_->seen().front().text, verdict);
-            QVERIFY(box(4)->text().isEmpty());
-        }
-    }
-
-    // Pastes are cut at the boxes' limit, so that no single action freezes the window.
-    void hugePasteIsCut() {
-        const QString entry = QStringLiteral("3.") + QString(10'000'000, '0');
-        QApplication::clipboard()->setText(entry);
-        box(1)->setFocus();
-        QElapsedTimer timer;
-        timer.start();
-        QTest::keyClick(box(1), Qt::Key_V, Qt::ControlModifier);
-        box(1)->repaint();
-        const qint64 paste_ms = timer.restart();
-        QCOMPARE(box(1)->text(), entry.left(100'000));
-        TypeEntries("", "4", "5");
-        timer.restart();
-        QTest::mouseClick(button("Command2"), Qt::LeftButton);
-        form_->repaint();
-        const qint64 click_ms = timer.elapsed();
-        QCOMPARE(box(4)->text(), entry.left(100'000));
-        QCOMPARE(box(12)->text(), QStringLiteral("è"));
-        qInfo("10 MB paste: %lld ms; VERIFICA with the cut entry: %lld ms", paste_ms, click_ms);
-    }
-
-    void contextMenuPasteIsCutToo() {
-        QApplication::clipboard()->setText(QString(300'000, '7'));
-        QTimer::singleShot(50, [] {
-            QWidget* menu = QApplication::activePopupWidget();
-            QVERIFY(menu != nullptr);
-            for (QAction* action : menu->actions()) {
-                if (action->text().startsWith(QLineEdit::tr("&Paste"))) {
-                    action->trigger();
-                }
-            }
-            menu->close();
-        });
-        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
-                                box(2)->mapToGlobal(QPoint(5, 5)));
-        QApplication::sendEvent(box(2), &event);
-        QCOMPARE(box(2)->text(), QString(100'000, '7'));
-    }
-
     void qtTextsAreItalian() {
         std::unique_ptr<QMenu> menu(box(1)->createStandardContextMenu());
         QStringList items;
@@ -367,5 +236,8 @@ class Form1Test : public QObject {
     }
 };
 
-QTEST_MAIN(Form1Test)
+QObject* NewForm1Test() {
+    return new Form1Test;
+}
+
 #include "form1_test.moc"
