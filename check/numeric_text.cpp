@@ -2,7 +2,6 @@
 #include "check/numeric_text.h"
 
 #include <algorithm>
-#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -114,9 +113,6 @@ NumberOutOfRange::NumberOutOfRange(bool negative)
       negative_(negative) {}
 
 double numeric_text_detail::ScanTextToNumber(std::string_view text, std::string_view separator) {
-    if (separator.empty()) {
-        separator = ".";
-    }
     const Scan scan = ScanNumber(text, separator);
     if (scan.mantissa_end == scan.digits_begin) {
         return 0.0;

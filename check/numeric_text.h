@@ -19,7 +19,7 @@ class NumberOutOfRange : public std::overflow_error {
 };
 
 namespace numeric_text_detail {
-// The whole reading: any separator, and numbers out of range.
+// The whole reading, for a separator other than the point (never empty) and numbers out of range.
 double ScanTextToNumber(std::string_view text, std::string_view separator);
 }  // namespace numeric_text_detail
 
