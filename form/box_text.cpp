@@ -1,11 +1,20 @@
 // Text box texts to UTF-8 bytes and back, keeping lone surrogates.
 #include "form/box_text.h"
 
-#include <algorithm>
+#include <cstddef>
 
 namespace {
 
-void AppendUnit(std::string& out, char32_t code) {
+constexpr char16_t kReplacement = 0xFFFD;
+
+constexpr bool IsHighSurrogate(char32_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+constexpr bool IsLowSurrogate(char32_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
+void AppendCode(std::string& out, char32_t code) {
     if (code < 0x80) {
         out.push_back(static_cast<char>(code));
     } else if (code < 0x800) {
@@ -23,46 +32,74 @@ void AppendUnit(std::string& out, char32_t code) {
     }
 }
 
-// A surrogate in generalized UTF-8: ED A0..BF 80..BF, which valid UTF-8 never contains.
-bool IsSurrogate(std::string_view bytes, std::size_t i) {
+void AppendCode(std::u16string& out, char32_t code) {
+    if (code < 0x10000) {
+        out.push_back(static_cast<char16_t>(code));
+    } else {
+        out.push_back(static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10)));
+        out.push_back(static_cast<char16_t>(0xDC00 + ((code - 0x10000) & 0x3FF)));
+    }
+}
+
+// The length of the well-formed sequence at `i` and its code point, or 0 for a byte that starts
+// none. Surrogates (ED A0..BF xx) are accepted as units of their own; overlong forms and code
+// points beyond U+10FFFF are not.
+std::size_t Decode(std::string_view bytes, std::size_t i, char32_t& code) {
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(bytes[i + k]); };
-    return i + 2 < bytes.size() && byte(0) == 0xED && byte(1) >= 0xA0 && byte(1) <= 0xBF &&
-           (byte(2) & 0xC0) == 0x80;
+    const auto continuation = [&](std::size_t k) {
+        return i + k < bytes.size() && (byte(k) & 0xC0) == 0x80;
+    };
+    const unsigned char lead = byte(0);
+    if (lead < 0x80) {
+        code = lead;
+        return 1;
+    }
+    if (lead >= 0xC2 && lead <= 0xDF && continuation(1)) {
+        code = (char32_t{lead} & 0x1F) << 6 | (byte(1) & 0x3F);
+        return 2;
+    }
+    if (lead >= 0xE0 && lead <= 0xEF && continuation(1) && continuation(2)) {
+        code = (char32_t{lead} & 0x0F) << 12 | char32_t{byte(1) & 0x3Fu} << 6 | (byte(2) & 0x3F);
+        return code >= 0x800 ? 3 : 0;
+    }
+    if (lead >= 0xF0 && lead <= 0xF4 && continuation(1) && continuation(2) && continuation(3)) {
+        code = (char32_t{lead} & 0x07) << 18 | char32_t{byte(1) & 0x3Fu} << 12 |
+               char32_t{byte(2) & 0x3Fu} << 6 | (byte(3) & 0x3F);
+        return code >= 0x10000 && code <= 0x10FFFF ? 4 : 0;
+    }
+    return 0;
 }
 
 }  // namespace
 
-std::string ToBoxBytes(const QString& text) {
-    if (std::none_of(text.begin(), text.end(), [](QChar c) { return c.isSurrogate(); })) {
-        return text.toStdString();
-    }
+std::string ToBoxBytes(std::u16string_view text) {
     std::string out;
-    out.reserve(static_cast<std::size_t>(text.size()) * 3);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar unit = text[i];
-        if (unit.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            AppendUnit(out, QChar::surrogateToUcs4(unit, text[i + 1]));
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char32_t unit = text[i];
+        if (IsHighSurrogate(unit) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
+            AppendCode(out, 0x10000 + ((unit - 0xD800) << 10) + (text[i + 1] - 0xDC00));
             ++i;
         } else {
-            AppendUnit(out, unit.unicode());  // a lone surrogate among the rest
+            AppendCode(out, unit);  // a lone surrogate takes the same three-byte form
         }
     }
     return out;
 }
 
-QString FromBoxBytes(std::string_view bytes) {
-    QString text;
-    std::size_t run = 0;  // start of the bytes not yet converted
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (IsSurrogate(bytes, i)) {
-            text += QString::fromUtf8(bytes.data() + run, static_cast<qsizetype>(i - run));
-            const auto unit = static_cast<char16_t>(
-                ((bytes[i] & 0x0F) << 12) | ((bytes[i + 1] & 0x3F) << 6) | (bytes[i + 2] & 0x3F));
-            text += QChar(unit);
-            i += 2;
-            run = i + 1;
+std::u16string FromBoxBytes(std::string_view bytes) {
+    std::u16string text;
+    text.reserve(bytes.size());
+    for (std::size_t i = 0; i < bytes.size();) {
+        char32_t code = 0;
+        const std::size_t length = Decode(bytes, i, code);
+        if (length == 0) {
+            text.push_back(kReplacement);
+            ++i;
+        } else {
+            AppendCode(text, code);
+            i += length;
         }
     }
-    text += QString::fromUtf8(bytes.data() + run, static_cast<qsizetype>(bytes.size() - run));
     return text;
 }

@@ -1,7 +1,5 @@
-// The bytes of a text box's text, and back, for the commands' UTF-8 interface.
+// The bytes of a text box's text, and back: the boxes hold UTF-16, the commands take UTF-8.
 #pragma once
-
-#include <QString>
 
 #include <string>
 #include <string_view>
@@ -9,5 +7,6 @@
 // UTF-8, except that a lone UTF-16 surrogate, which UTF-8 cannot hold, is carried in its
 // generalized three-byte form (WTF-8). A text copied from one box to another through the
 // commands thus arrives unit for unit, instead of with U+FFFD or '?' in place of the surrogate.
-std::string ToBoxBytes(const QString& text);
-QString FromBoxBytes(std::string_view bytes);
+std::string ToBoxBytes(std::u16string_view text);
+// The inverse; a byte sequence that is neither UTF-8 nor a surrogate's form becomes U+FFFD.
+std::u16string FromBoxBytes(std::string_view bytes);

@@ -1,12 +1,39 @@
-// The window's 26 controls as data: what each one is, shows and where it sits.
+// The window's 26 controls as data: what each one is, shows, does, and where it sits. Both
+// windows are built from this table and nothing else.
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "check/form_surface.h"
+
 enum class ControlKind { Label, TextBox, Button };
+
+// What a button runs when it is clicked.
+enum class Command { None, ClearAll, TripleCheck };
+
+// A row's kind, with the box it is or the command it runs.
+struct Role {
+    ControlKind kind;
+    std::optional<TextBox> box;
+    Command command;
+
+    constexpr bool focusable() const { return kind != ControlKind::Label; }
+};
+
+constexpr Role Label() {
+    return {ControlKind::Label, std::nullopt, Command::None};
+}
+constexpr Role Box(TextBox box) {
+    return {ControlKind::TextBox, box, Command::None};
+}
+constexpr Role Button(Command command) {
+    return {ControlKind::Button, std::nullopt, command};
+}
 
 struct Rgb {
     int red, green, blue;
@@ -20,20 +47,23 @@ inline constexpr int kNoIndex = -1;        // not part of a control array
 inline constexpr double kDefaultFont = 0;  // the window's font
 inline constexpr std::optional<Rgb> kDefaultColour = std::nullopt;
 
-// Positions and sizes are in twips (15 to a pixel at 96 dpi) from the client area's corner.
+// Positions and sizes are in twips (1/1440 inch) from the client area's top-left corner.
 struct ControlSpec {
     std::string_view name;
     int index;
-    ControlKind kind;
+    Role role;
     std::string_view caption;
     int left, top, width, height;
     double font_points;
     std::optional<Rgb> text_colour;
     int tab_index;
-    std::string_view accessible_name;  // what a screen reader says a text box holds
-};
+    int created;  // place in the creation order: later labels are stacked above earlier ones
+    // What a screen reader says a text box is, and the window's hints about what goes in it.
+    std::string_view accessible_name;
+    std::string_view accessible_description;
 
-inline constexpr int kTwipsPerPixel = 15;
+    constexpr ControlKind kind() const { return role.kind; }
+};
 
 struct WindowSpec {
     std::string_view caption;
@@ -43,11 +73,177 @@ struct WindowSpec {
     double font_points;
 };
 
-extern const WindowSpec kForm1;
-extern const std::array<ControlSpec, 26> kControls;
-// Object names ("Text11", "Label3(1)", ...) in the order the controls are created: later ones
-// are stacked above earlier ones of the same kind.
-extern const std::array<std::string_view, 26> kCreationOrder;
+// The title of the warning box, and the program's name wherever the system shows one.
+inline constexpr std::string_view kApplicationTitle = "Terne pitagoriche";
+
+inline constexpr WindowSpec kForm1 = {"Form1", 7170, 4980, kWhite, "MS Sans Serif", 8.25};
+
+// A line edit lays out its whole line on every change: measured under Xvfb, 100,000 characters
+// take about 70 ms to set and paint, a million 600 ms. A click on VERIFICA may copy three entries,
+// so 100,000 keeps every action well under a quarter of a second; longer pastes are cut there.
+inline constexpr int kMaxBoxLength = 100'000;
+
+namespace control_table_detail {
+using enum TextBox;
+inline constexpr std::string_view kPoint = "usa il punto al posto della virgola";
+inline constexpr std::string_view kLargestAndPoint =
+    "numero più grande nell'ultima casella; usa il punto al posto della virgola";
+}  // namespace control_table_detail
+
+// Row by row as the controls appear on screen, left to right: the reading order.
+// clang-format off
+inline constexpr std::array<ControlSpec, 26> kControls = [] {
+    using namespace control_table_detail;
+    return std::array<ControlSpec, 26>{{
+//   name        index     role                          caption                     left  top   width height font pt       text colour     tab created
+    {"Label1",   kNoIndex, Label(),                      "TERNE PITAGORICHE",        2280, 240,  3135, 375, 13.5,         kBlue,          1,  24, "", ""},
+    {"Label2",   kNoIndex, Label(),                      "Inserisci una terna",      2760, 720,  2055, 375, 12,           kDefaultColour, 0,  25, "", ""},
+    {"Label9",   kNoIndex, Label(),                      "(numero più grande nell'ultima casella)",
+                                                                                     480,  840,  1455, 495, kDefaultFont, kRed,           23, 16, "", ""},
+    {"Text1",    kNoIndex, Box(Text1),                   "",                         2640, 1200, 495,  495, 13.5,         kDefaultColour, 2,  13,
+                                                         "Primo numero", kPoint},
+    {"Text2",    kNoIndex, Box(Text2),                   "",                         3480, 1200, 495,  495, 13.5,         kDefaultColour, 3,  12,
+                                                         "Secondo numero", kPoint},
+    {"Text3",    kNoIndex, Box(Text3),                   "",                         4320, 1200, 495,  495, 13.5,         kDefaultColour, 4,  11,
+                                                         "Terzo numero, il più grande", kLargestAndPoint},
+    {"Command1", kNoIndex, Button(Command::ClearAll),    "AZZERA",                   5400, 1200, 1455, 495, 13.5,         kDefaultColour, 14, 4,  "", ""},
+    {"Label11",  kNoIndex, Label(),                      "Per i numeri decimali, usa il punto al posto della virgola",
+                                                                                     240,  1320, 1935, 495, kDefaultFont, kBlue,          25, 14, "", ""},
+    {"Label3",   1,        Label(),                      "2",                        1080, 2040, 255,  255, kDefaultFont, kDefaultColour, 15, 20, "", ""},
+    {"Label4",   kNoIndex, Label(),                      "2",                        2640, 2040, 255,  255, kDefaultFont, kDefaultColour, 16, 19, "", ""},
+    {"Label5",   kNoIndex, Label(),                      "2",                        4800, 2040, 255,  255, kDefaultFont, kDefaultColour, 17, 18, "", ""},
+    {"Text4",    kNoIndex, Box(Text4),                   "",                         480,  2160, 615,  615, 13.5,         kDefaultColour, 6,  9,
+                                                         "Base del primo quadrato", ""},
+    {"Label3",   0,        Label(),                      "+",                        1440, 2160, 495,  495, 24,           kDefaultColour, 8,  23, "", ""},
+    {"Text5",    kNoIndex, Box(Text5),                   "",                         2040, 2160, 615,  615, 13.5,         kDefaultColour, 7,  8,
+                                                         "Base del secondo quadrato", ""},
+    {"Text6",    kNoIndex, Box(Text6),                   "",                         3240, 2160, 615,  615, 13.5,         kDefaultColour, 10, 6,
+                                                         "Relazione tra le potenze", ""},
+    {"Text7",    kNoIndex, Box(Text7),                   "",                         4200, 2160, 615,  615, 13.5,         kDefaultColour, 9,  7,
+                                                         "Base del terzo quadrato", ""},
+    {"Command2", kNoIndex, Button(Command::TripleCheck), "VERIFICA",                 5400, 2280, 1455, 495, 13.5,         kDefaultColour, 5,  10, "", ""},
+    {"Text8",    kNoIndex, Box(Text8),                   "",                         480,  3120, 975,  615, 13.5,         kDefaultColour, 18, 3,
+                                                         "Quadrato del primo numero", ""},
+    {"Label8",   kNoIndex, Label(),                      "+",                        1800, 3240, 495,  375, 24,           kDefaultColour, 20, 17, "", ""},
+    {"Text9",    kNoIndex, Box(Text9),                   "",                         2640, 3120, 975,  615, 13.5,         kDefaultColour, 19, 2,
+                                                         "Quadrato del secondo numero", ""},
+    {"Text10",   kNoIndex, Box(Text10),                  "",                         3960, 3120, 615,  615, 13.5,         kDefaultColour, 21, 1,
+                                                         "Relazione tra i quadrati", ""},
+    {"Text11",   kNoIndex, Box(Text11),                  "",                         4920, 3120, 975,  615, 13.5,         kDefaultColour, 22, 0,
+                                                         "Quadrato del terzo numero", ""},
+    {"Label6",   1,        Label(),                      "La TERNA",                 360,  3960, 2055, 495, 18,           kDefaultColour, 11, 22, "", ""},
+    {"Text12",   kNoIndex, Box(Text12),                  "",                         2640, 3960, 1215, 495, 18,           kBlue,          12, 5,
+                                                         "Verdetto: La TERNA … Pitagorica", ""},
+    {"Label7",   kNoIndex, Label(),                      "Pitagorica",               4200, 3960, 2055, 495, 18,           kDefaultColour, 13, 21, "", ""},
+    {"Label10",  kNoIndex, Label(),                      "prof. T. Valdrisco",       360,  4680, 1575, 255, kDefaultFont, kDefaultColour, 24, 15, "", ""},
+    }};
+}();
+// clang-format on
+
+inline constexpr std::size_t kFocusableCount = 14;
+
+// Row numbers (into kControls) in the order the controls are created.
+inline constexpr std::array<std::size_t, kControls.size()> kCreationOrder = [] {
+    std::array<std::size_t, kControls.size()> order{};
+    for (std::size_t row = 0; row < kControls.size(); ++row) {
+        order.at(static_cast<std::size_t>(kControls[row].created)) = row;
+    }
+    return order;
+}();
+
+// Row numbers of the controls that take the focus, in increasing tab index: the Tab cycle.
+inline constexpr std::array<std::size_t, kFocusableCount> kTabOrder = [] {
+    std::array<std::size_t, kFocusableCount> order{};
+    std::size_t n = 0;
+    for (std::size_t row = 0; row < kControls.size(); ++row) {
+        if (kControls[row].role.focusable()) {
+            order.at(n++) = row;
+        }
+    }
+    std::sort(order.begin(), order.end(), [](std::size_t x, std::size_t y) {
+        return kControls[x].tab_index < kControls[y].tab_index;
+    });
+    return order;
+}();
+
+// The row of a text box.
+constexpr std::size_t RowOf(TextBox box) {
+    for (std::size_t row = 0; row < kControls.size(); ++row) {
+        if (kControls[row].role.box == box) {
+            return row;
+        }
+    }
+    return kControls.size();  // every box has a row: checked below
+}
 
 // "Label3(0)" for a member of a control array, the plain name otherwise.
 std::string ObjectName(const ControlSpec& control);
+
+// Twips to pixels at `dpi` dots per inch, rounded to the nearest pixel (15 twips a pixel at 96).
+constexpr int ToPixels(int twips, int dpi) {
+    return (twips * dpi + 720) / 1440;
+}
+
+// A font's character height in pixels for `points` at `dpi` (8.25 pt is 11 px at 96 dpi).
+constexpr int FontPixels(double points, int dpi) {
+    return static_cast<int>(points * dpi / 72.0 + 0.5);
+}
+
+namespace control_table_detail {
+
+constexpr bool NameIsBox(std::string_view name, TextBox box) {
+    const int number = static_cast<int>(box);
+    const char tens = static_cast<char>('0' + number / 10);
+    const char units = static_cast<char>('0' + number % 10);
+    return number < 10 ? name.size() == 5 && name.starts_with("Text") && name[4] == units
+                       : name.size() == 6 && name.starts_with("Text") && name[4] == tens &&
+                             name[5] == units;
+}
+
+constexpr bool TableIsSound() {
+    int boxes = 0, focusable = 0;
+    std::array<bool, kControls.size()> created{};
+    std::array<bool, 64> tab_taken{};
+    std::array<int, 3> commands{};
+    for (const ControlSpec& row : kControls) {
+        const Role role = row.role;
+        if (role.box.has_value() != (role.kind == ControlKind::TextBox)) {
+            return false;
+        }
+        if ((role.command != Command::None) != (role.kind == ControlKind::Button)) {
+            return false;
+        }
+        if (role.box && !NameIsBox(row.name, *role.box)) {
+            return false;
+        }
+        if (row.created < 0 || row.created >= static_cast<int>(created.size()) ||
+            created[static_cast<std::size_t>(row.created)]) {
+            return false;
+        }
+        created[static_cast<std::size_t>(row.created)] = true;
+        boxes += role.kind == ControlKind::TextBox;
+        ++commands[static_cast<std::size_t>(role.command)];
+        if (role.focusable()) {
+            ++focusable;
+            if (row.tab_index < 0 || row.tab_index >= static_cast<int>(tab_taken.size()) ||
+                tab_taken[static_cast<std::size_t>(row.tab_index)]) {
+                return false;
+            }
+            tab_taken[static_cast<std::size_t>(row.tab_index)] = true;
+        }
+    }
+    for (int box = 1; box <= kTextBoxCount; ++box) {
+        if (RowOf(static_cast<TextBox>(box)) == kControls.size()) {
+            return false;
+        }
+    }
+    return boxes == kTextBoxCount && focusable == static_cast<int>(kFocusableCount) &&
+           commands[static_cast<std::size_t>(Command::ClearAll)] == 1 &&
+           commands[static_cast<std::size_t>(Command::TripleCheck)] == 1;
+}
+
+}  // namespace control_table_detail
+
+// Each box and each command has exactly one row, the 14 focusable controls have distinct tab
+// indices, and the creation order names every row once.
+static_assert(control_table_detail::TableIsSound());

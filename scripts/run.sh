@@ -6,4 +6,4 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh run
 cmake --preset app
 cmake --build --preset app
-exec build/app/app/terne
+exec build/app/app/qt/terne

@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scale=${1:-1}
 suffix=$([ "$scale" = 1 ] && echo "" || echo "@${scale}x")
-program=build/default/app/terne
+program=build/default/app/qt/terne
 [ -x "$program" ] || { echo "build first: scripts/test.sh" >&2; exit 1; }
 
 display=:$((90 + RANDOM % 100))

@@ -6,7 +6,7 @@ cd "$(dirname "$0")/../.."
 runs=${1:-30}
 build=build/bench
 probe=$build/bench/time_to_paint
-terne=$build/app/terne
+terne=$build/app/qt/terne
 floor=$build/bench/floor_window
 
 display=:$((200 + RANDOM % 100))

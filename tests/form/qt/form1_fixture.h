@@ -7,8 +7,8 @@
 
 #include <memory>
 
-#include "form/form1.h"
-#include "tests/form/modal_watcher.h"
+#include "form/qt/form1.h"
+#include "tests/form/qt/modal_watcher.h"
 
 class Form1Fixture {
   protected:

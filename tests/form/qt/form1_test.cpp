@@ -1,5 +1,5 @@
 // Form1 through the real window: focus, keys, clicks, the message box, layout and fonts.
-#include "form/form1.h"
+#include "form/qt/form1.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "tests/form/form1_fixture.h"
+#include "tests/form/qt/form1_fixture.h"
 
 namespace {
 

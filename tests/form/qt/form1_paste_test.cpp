@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "tests/form/form1_fixture.h"
+#include "tests/form/qt/form1_fixture.h"
 
 class Form1PasteTest : public QObject, Form1Fixture {
     Q_OBJECT

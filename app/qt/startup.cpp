@@ -1,5 +1,5 @@
 // Start-up set-up shared by the program and the window tests.
-#include "app/startup.h"
+#include "app/qt/startup.h"
 
 #include <QApplication>
 #include <QFile>
@@ -11,6 +11,8 @@
 #include <QPixmap>
 #include <QResource>
 #include <QTranslator>
+
+#include "form/control_table.h"
 
 namespace {
 
@@ -63,7 +65,8 @@ QIcon WindowIcon() {
 }  // namespace
 
 void SetUpApplication(QApplication& app) {
-    QApplication::setApplicationName(QString::fromUtf8(kApplicationName));
+    QApplication::setApplicationName(QString::fromUtf8(
+        kApplicationTitle.data(), static_cast<qsizetype>(kApplicationTitle.size())));
     QApplication::setApplicationVersion(QStringLiteral(TERNE_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(TERNE_APP_ID));
     QApplication::setWindowIcon(WindowIcon());

@@ -2,8 +2,8 @@
 #include <QApplication>
 #include <QLocale>
 
-#include "app/startup.h"
-#include "form/form1.h"
+#include "app/qt/startup.h"
+#include "form/qt/form1.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

@@ -1,31 +1,27 @@
 // Form1: the window, its controls from the control table, and the two buttons' wiring.
-#include "form/form1.h"
+#include "form/qt/form1.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 
-#include <algorithm>
+#include <array>
 #include <string>
-#include <vector>
 
 #include "check/triple_check.h"
-#include "form/box_text.h"
 #include "form/clear_all.h"
-#include "form/command_button.h"
 #include "form/control_table.h"
-#include "form/entry_box.h"
+#include "form/qt/box_string.h"
+#include "form/qt/command_button.h"
+#include "form/qt/entry_box.h"
 
 namespace {
 
-// A line edit lays out its whole line on every change: measured under Xvfb, 100,000 characters
-// take about 70 ms to set and paint, a million 600 ms. A click on VERIFICA may copy three entries,
-// so 100,000 keeps every action well under a quarter of a second; longer pastes are cut there.
-constexpr int kMaxBoxLength = 100'000;
+// Qt scales device-independent pixels itself, so the geometry is that of a 96-dpi screen.
+constexpr int kDpi = 96;
 
 int Pixels(int twips) {
-    return twips / kTwipsPerPixel;
+    return ToPixels(twips, kDpi);
 }
 
 QString ToQString(std::string_view text) {
@@ -40,7 +36,7 @@ QColor ToQColor(Rgb colour) {
 // of their fixed boxes. The points are those of a 96-dpi screen, where 8.25 pt is 11 px.
 QFont WindowFont(std::string_view family, double points) {
     QFont font(ToQString(family));
-    font.setPixelSize(qRound(points * 96.0 / 72.0));
+    font.setPixelSize(FontPixels(points, kDpi));
     font.setWeight(QFont::Normal);
     return font;
 }
@@ -64,7 +60,7 @@ void CentreTallLine(QLabel* label) {
 
 QWidget* CreateControl(const ControlSpec& row, QWidget* parent) {
     QWidget* widget = nullptr;
-    switch (row.kind) {
+    switch (row.kind()) {
         case ControlKind::Label: {
             auto* label = new QLabel(ToQString(row.caption), parent);
             label->setWordWrap(true);
@@ -103,13 +99,6 @@ QWidget* CreateControl(const ControlSpec& row, QWidget* parent) {
     return widget;
 }
 
-const ControlSpec& FindControl(std::string_view object_name) {
-    const auto* found = std::find_if(kControls.begin(), kControls.end(), [&](const auto& row) {
-        return ObjectName(row) == object_name;
-    });
-    return *found;  // every name in the creation order has its row
-}
-
 }  // namespace
 
 Form1::Form1(std::string decimal_separator, QWidget* parent)
@@ -120,46 +109,38 @@ Form1::Form1(std::string decimal_separator, QWidget* parent)
     SetColour(this, QPalette::Window, kForm1.background);
     setFont(WindowFont(kForm1.font_family, kForm1.font_points));
 
-    struct Created {
-        const ControlSpec* row;
-        QWidget* widget;
-    };
-    std::vector<Created> controls;
-    for (std::string_view name : kCreationOrder) {
-        const ControlSpec& row = FindControl(name);
-        controls.push_back({&row, CreateControl(row, this)});
+    std::array<QWidget*, kControls.size()> widgets{};
+    for (const std::size_t row : kCreationOrder) {
+        widgets[row] = CreateControl(kControls[row], this);
     }
 
     // Text boxes and buttons are drawn above every label, as native child windows are above
     // the windowless labels they overlap.
-    for (const Created& control : controls) {
-        if (control.row->kind != ControlKind::Label) {
-            control.widget->raise();
+    for (const std::size_t row : kCreationOrder) {
+        if (kControls[row].role.focusable()) {
+            widgets[row]->raise();
         }
     }
-
-    std::vector<Created> focus_chain;
-    std::copy_if(controls.begin(), controls.end(), std::back_inserter(focus_chain),
-                 [](const Created& c) { return c.row->kind != ControlKind::Label; });
-    std::sort(focus_chain.begin(), focus_chain.end(), [](const Created& x, const Created& y) {
-        return x.row->tab_index < y.row->tab_index;
-    });
-    for (std::size_t i = 1; i < focus_chain.size(); ++i) {
-        QWidget::setTabOrder(focus_chain[i - 1].widget, focus_chain[i].widget);
+    for (std::size_t i = 1; i < kTabOrder.size(); ++i) {
+        QWidget::setTabOrder(widgets[kTabOrder[i - 1]], widgets[kTabOrder[i]]);
     }
 
-    for (const Created& control : controls) {
-        const std::string_view name = control.row->name;
-        if (control.row->kind == ControlKind::TextBox) {
-            const int number = std::stoi(std::string(name.substr(4)));  // "Text12" -> 12
-            text_boxes_[static_cast<std::size_t>(number - 1)] =
-                static_cast<QLineEdit*>(control.widget);
-        } else if (name == "Command1") {
-            connect(static_cast<QPushButton*>(control.widget), &QPushButton::clicked, this,
-                    &Form1::Command1_Click);
-        } else if (name == "Command2") {
-            connect(static_cast<QPushButton*>(control.widget), &QPushButton::clicked, this,
-                    &Form1::Command2_Click);
+    for (std::size_t row = 0; row < kControls.size(); ++row) {
+        const Role role = kControls[row].role;
+        if (role.box) {
+            text_boxes_[static_cast<std::size_t>(*role.box) - 1] =
+                static_cast<QLineEdit*>(widgets[row]);
+        }
+        auto* const button = static_cast<QPushButton*>(widgets[row]);
+        switch (role.command) {
+            case Command::ClearAll:
+                connect(button, &QPushButton::clicked, this, &Form1::Command1_Click);
+                break;
+            case Command::TripleCheck:
+                connect(button, &QPushButton::clicked, this, &Form1::Command2_Click);
+                break;
+            case Command::None:
+                break;
         }
     }
 
@@ -171,16 +152,16 @@ QLineEdit* Form1::box(TextBox box) const {
 }
 
 std::string Form1::GetText(TextBox box) const {
-    return ToBoxBytes(this->box(box)->text());
+    return BoxBytes(this->box(box)->text());
 }
 
 void Form1::SetText(TextBox box, std::string_view text) {
-    this->box(box)->setText(FromBoxBytes(text));
+    this->box(box)->setText(BoxString(text));
 }
 
 void Form1::ShowMessage(std::string_view prompt) {
     QMessageBox message(this);
-    message.setWindowTitle(QGuiApplication::applicationDisplayName());
+    message.setWindowTitle(ToQString(kApplicationTitle));
     message.setTextFormat(Qt::PlainText);
     message.setText(ToQString(prompt));
     message.setIcon(QMessageBox::NoIcon);

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "app/startup.h"
+#include "app/qt/startup.h"
 
 QObject* NewForm1Test();
 QObject* NewForm1PasteTest();

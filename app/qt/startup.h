@@ -3,7 +3,5 @@
 
 class QApplication;
 
-inline constexpr char kApplicationName[] = "Terne pitagoriche";
-
 // Must run after the QApplication exists and before any window is created.
 void SetUpApplication(QApplication& app);

@@ -1,5 +1,5 @@
 // Pastes into a text box, cut to its length limit up front.
-#include "form/entry_box.h"
+#include "form/qt/entry_box.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
