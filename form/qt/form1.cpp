@@ -131,13 +131,14 @@ Form1::Form1(std::string decimal_separator, QWidget* parent)
             text_boxes_[static_cast<std::size_t>(*role.box) - 1] =
                 static_cast<QLineEdit*>(widgets[row]);
         }
-        auto* const button = static_cast<QPushButton*>(widgets[row]);
         switch (role.command) {
             case Command::ClearAll:
-                connect(button, &QPushButton::clicked, this, &Form1::Command1_Click);
+                connect(static_cast<QPushButton*>(widgets[row]), &QPushButton::clicked, this,
+                        &Form1::Command1_Click);
                 break;
             case Command::TripleCheck:
-                connect(button, &QPushButton::clicked, this, &Form1::Command2_Click);
+                connect(static_cast<QPushButton*>(widgets[row]), &QPushButton::clicked, this,
+                        &Form1::Command2_Click);
                 break;
             case Command::None:
                 break;

@@ -1,0 +1,41 @@
+// Program start on Windows: Form1 shown, and its message loop until the window is closed.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <objbase.h>
+
+#include <string>
+
+#include "form/box_text.h"
+#include "form/win32/form1.h"
+
+namespace {
+
+std::string UserDecimalSeparator() {
+    wchar_t separator[LOCALE_NAME_MAX_LENGTH] = {};
+    const int length = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator,
+                                       LOCALE_NAME_MAX_LENGTH);
+    if (length <= 1) {
+        return ".";
+    }
+    return ToBoxBytes(std::u16string(separator, separator + length - 1));
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show_command) {
+    // COM carries the boxes' names to screen readers.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    int exit_code = 0;
+    {
+        Form1 form(UserDecimalSeparator());
+        form.Show(show_command);
+        exit_code = RunMessageLoop(form);
+    }
+    if (SUCCEEDED(com)) {
+        CoUninitialize();
+    }
+    return exit_code;
+}

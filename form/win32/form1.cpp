@@ -1,0 +1,470 @@
+// Form1 on Windows: the window and its controls from the control table, its keys, its fonts at
+// the window's DPI, and the two buttons' wiring.
+#include "form/win32/form1.h"
+
+// The GUIDs of the accessibility annotations are defined here, once.
+#include <initguid.h>
+#include <oleacc.h>
+
+#include <system_error>
+#include <utility>
+
+#include "check/triple_check.h"
+#include "form/box_text.h"
+#include "form/clear_all.h"
+
+namespace {
+
+constexpr int kFirstControlId = 100;  // clear of IDOK and IDCANCEL
+constexpr wchar_t kWindowClass[] = L"TerneForm1";
+constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+
+COLORREF ToColorRef(Rgb colour) {
+    return RGB(colour.red, colour.green, colour.blue);
+}
+
+std::wstring Wide(std::string_view bytes) {
+    const std::u16string text = FromBoxBytes(bytes);
+    return {text.begin(), text.end()};
+}
+
+// Functions of Windows 10 and later, looked up so that the program also starts on Windows 7 and 8,
+// where the system scales the whole window instead.
+template <typename Function>
+Function User32Function(const char* name) {
+    return reinterpret_cast<Function>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
+}
+
+int WindowDpi(HWND hwnd) {
+    using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+    static const auto get_dpi = User32Function<GetDpiForWindowFunction>("GetDpiForWindow");
+    if (get_dpi != nullptr) {
+        return static_cast<int>(get_dpi(hwnd));
+    }
+    const HDC dc = GetDC(hwnd);
+    const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+    ReleaseDC(hwnd, dc);
+    return dpi;
+}
+
+// The outer size of a window whose client area is the table's, at `dpi`.
+SIZE WindowSize(int dpi) {
+    using AdjustFunction = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
+    static const auto adjust = User32Function<AdjustFunction>("AdjustWindowRectExForDpi");
+    RECT rect{0, 0, ToPixels(kForm1.client_width, dpi), ToPixels(kForm1.client_height, dpi)};
+    if (adjust != nullptr) {
+        adjust(&rect, kWindowStyle, FALSE, 0, static_cast<UINT>(dpi));
+    } else {
+        AdjustWindowRectEx(&rect, kWindowStyle, FALSE, 0);
+    }
+    return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+int CALLBACK NoteFontFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
+// "MS Sans Serif" is a bitmap face with a few fixed sizes: from 125 % on it is blocky or too
+// small. "Microsoft Sans Serif" is its outline version, with the same design and widths, and
+// scales to any DPI. The table's face stays the fallback where the outline one is missing.
+const std::wstring& FontFace() {
+    static const std::wstring face = [] {
+        LOGFONTW wanted{};
+        wanted.lfCharSet = DEFAULT_CHARSET;
+        const std::wstring_view outline = L"Microsoft Sans Serif";
+        outline.copy(wanted.lfFaceName, LF_FACESIZE - 1);
+        bool found = false;
+        const HDC dc = GetDC(nullptr);
+        EnumFontFamiliesExW(dc, &wanted, NoteFontFound, reinterpret_cast<LPARAM>(&found), 0);
+        ReleaseDC(nullptr, dc);
+        return found ? std::wstring(outline) : Wide(kForm1.font_family);
+    }();
+    return face;
+}
+
+HFONT CreateTableFont(double points, int dpi) {
+    LOGFONTW font{};
+    font.lfHeight = -FontPixels(points, dpi);
+    font.lfWeight = FW_NORMAL;
+    font.lfCharSet = ANSI_CHARSET;
+    FontFace().copy(font.lfFaceName, LF_FACESIZE - 1);
+    return CreateFontIndirectW(&font);
+}
+
+// A caption is drawn from the label's top edge and cut at its bottom edge. Where a single line
+// of the font is taller than the label (the large "+" signs), centring that line puts the cut in
+// the font's empty leading instead of through the glyph.
+void CentreTallLine(HWND label, HFONT font, const ControlSpec& spec, int dpi) {
+    const std::wstring caption = Wide(spec.caption);
+    const HDC dc = GetDC(label);
+    const HGDIOBJ previous = SelectObject(dc, font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
+    SelectObject(dc, previous);
+    ReleaseDC(label, dc);
+    const bool centre =
+        metrics.tmHeight > ToPixels(spec.height, dpi) && extent.cx <= ToPixels(spec.width, dpi);
+    const LONG_PTR style = GetWindowLongPtrW(label, GWL_STYLE);
+    SetWindowLongPtrW(label, GWL_STYLE, centre ? style | SS_CENTERIMAGE : style & ~SS_CENTERIMAGE);
+}
+
+}  // namespace
+
+void Form1::ComRelease::operator()(IAccPropServices* services) const {
+    services->Release();
+}
+
+Form1::Form1(std::string decimal_separator) : decimal_separator_(std::move(decimal_separator)) {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    background_ = CreateSolidBrush(ToColorRef(kForm1.background));
+
+    WNDCLASSEXW window_class{};
+    window_class.cbSize = sizeof(window_class);
+    window_class.lpfnWndProc = WindowProc;
+    window_class.hInstance = instance;
+    window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    window_class.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    window_class.lpszClassName = kWindowClass;
+    RegisterClassExW(&window_class);  // fails harmlessly for a second window: the class exists
+
+    CreateWindowExW(0, kWindowClass, Wide(kForm1.caption).c_str(), kWindowStyle, CW_USEDEFAULT,
+                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
+    if (hwnd_ == nullptr) {
+        throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
+                                "CreateWindowExW");
+    }
+    CreateControls();
+    Annotate();
+    LayOut(WindowDpi(hwnd_));
+    const SIZE size = WindowSize(dpi_);
+    SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    saved_focus_ = box(TextBox::Text1);
+}
+
+Form1::~Form1() {
+    if (hwnd_ != nullptr) {
+        DestroyWindow(hwnd_);
+    }
+    for (const HFONT font : fonts_) {
+        DeleteObject(font);
+    }
+    DeleteObject(background_);
+}
+
+void Form1::CreateControls() {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    for (const std::size_t row : kCreationOrder) {
+        const ControlSpec& spec = kControls[row];
+        const wchar_t* window_class = L"STATIC";
+        DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+        DWORD extended_style = 0;
+        switch (spec.kind()) {
+            case ControlKind::Label:
+                style |= SS_LEFT | SS_NOPREFIX;  // word-wrapped, and "&" is just a character
+                break;
+            case ControlKind::TextBox:
+                window_class = L"EDIT";
+                style |= WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL;
+                extended_style = WS_EX_CLIENTEDGE;
+                break;
+            case ControlKind::Button:
+                window_class = L"BUTTON";
+                style |= WS_TABSTOP | BS_PUSHBUTTON;
+                break;
+        }
+        const auto id = static_cast<INT_PTR>(kFirstControlId + static_cast<int>(row));
+        controls_[row] =
+            CreateWindowExW(extended_style, window_class, Wide(spec.caption).c_str(), style, 0, 0,
+                            0, 0, hwnd_, reinterpret_cast<HMENU>(id), instance, nullptr);
+        if (spec.kind() == ControlKind::TextBox) {
+            SendMessageW(controls_[row], EM_SETLIMITTEXT, kMaxBoxLength, 0);
+        }
+    }
+
+    // Stacking, top to bottom: the controls that take the focus, above every label they
+    // overlap, then the labels, each later one above the earlier ones (Label9 above Label11).
+    std::vector<std::size_t> stack(kTabOrder.begin(), kTabOrder.end());
+    for (auto row = kCreationOrder.rbegin(); row != kCreationOrder.rend(); ++row) {
+        if (!kControls[*row].role.focusable()) {
+            stack.push_back(*row);
+        }
+    }
+    for (const std::size_t row : stack) {
+        SetWindowPos(controls_[row], HWND_BOTTOM, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+}
+
+// Screen readers name a box by the label that precedes it, and these boxes have none of their
+// own: the names and hints come from the table, as annotations of the boxes' accessible objects.
+void Form1::Annotate() {
+    IAccPropServices* services = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_IAccPropServices, reinterpret_cast<void**>(&services)))) {
+        return;  // COM is not set up on this thread
+    }
+    annotations_.reset(services);
+    for (std::size_t row = 0; row < kControls.size(); ++row) {
+        const ControlSpec& spec = kControls[row];
+        if (!spec.accessible_name.empty()) {
+            services->SetHwndPropStr(controls_[row], OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_NAME,
+                                     Wide(spec.accessible_name).c_str());
+        }
+        if (!spec.accessible_description.empty()) {
+            services->SetHwndPropStr(controls_[row], OBJID_CLIENT, CHILDID_SELF,
+                                     PROPID_ACC_DESCRIPTION,
+                                     Wide(spec.accessible_description).c_str());
+        }
+    }
+}
+
+void Form1::RemoveAnnotations() {
+    if (!annotations_) {
+        return;
+    }
+    MSAAPROPID properties[] = {PROPID_ACC_NAME, PROPID_ACC_DESCRIPTION};
+    for (const HWND control : controls_) {
+        annotations_->ClearHwndProps(control, OBJID_CLIENT, CHILDID_SELF, properties, 2);
+    }
+    annotations_.reset();
+}
+
+void Form1::LayOut(int dpi) {
+    dpi_ = dpi;
+    std::vector<HFONT> previous = std::exchange(fonts_, {});
+    std::vector<std::pair<double, HFONT>> by_size;
+    const auto font_for = [&](double points) {
+        for (const auto& [size, font] : by_size) {
+            if (size == points) {
+                return font;
+            }
+        }
+        const HFONT font = CreateTableFont(points, dpi);
+        by_size.emplace_back(points, font);
+        fonts_.push_back(font);
+        return font;
+    };
+    for (std::size_t row = 0; row < kControls.size(); ++row) {
+        const ControlSpec& spec = kControls[row];
+        const HWND control = controls_[row];
+        SetWindowPos(control, nullptr, ToPixels(spec.left, dpi), ToPixels(spec.top, dpi),
+                     ToPixels(spec.width, dpi), ToPixels(spec.height, dpi),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        const HFONT font =
+            font_for(spec.font_points == kDefaultFont ? kForm1.font_points : spec.font_points);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+        if (spec.kind() == ControlKind::Label) {
+            CentreTallLine(control, font, spec, dpi);
+        }
+    }
+    for (const HFONT font : previous) {
+        DeleteObject(font);
+    }
+}
+
+void Form1::Show(int show_command) {
+    ShowWindow(hwnd_, show_command);
+    UpdateWindow(hwnd_);
+    SetForegroundWindow(hwnd_);
+    SetFocus(saved_focus_);
+}
+
+std::size_t Form1::RowOfWindow(HWND control) const {
+    const int id = control != nullptr && GetParent(control) == hwnd_ ? GetDlgCtrlID(control) : 0;
+    const int row = id - kFirstControlId;
+    return row >= 0 && row < static_cast<int>(kControls.size()) ? static_cast<std::size_t>(row)
+                                                                : kControls.size();
+}
+
+bool Form1::PreTranslateMessage(const MSG& message) {
+    if (message.message != WM_KEYDOWN || hwnd_ == nullptr ||
+        (message.hwnd != hwnd_ && !IsChild(hwnd_, message.hwnd))) {
+        return false;
+    }
+    switch (message.wParam) {
+        case VK_TAB:
+            if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) {
+                return false;
+            }
+            MoveFocus(GetKeyState(VK_SHIFT) < 0);
+            return true;
+        case VK_RETURN: {
+            // Only a focused button runs on Enter, once per press: held down, the key repeats.
+            const std::size_t row = RowOfWindow(GetFocus());
+            const bool repeated = (message.lParam & (LPARAM{1} << 30)) != 0;
+            if (row < kControls.size() && kControls[row].kind() == ControlKind::Button &&
+                !repeated) {
+                const auto id = static_cast<WORD>(kFirstControlId + static_cast<int>(row));
+                SendMessageW(hwnd_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                             reinterpret_cast<LPARAM>(controls_[row]));
+            }
+            return true;  // a text box takes no Enter, and so does not beep
+        }
+        case VK_ESCAPE:
+            return true;  // nothing is the cancel button
+        default:
+            return false;
+    }
+}
+
+void Form1::MoveFocus(bool backwards) {
+    const std::size_t count = kTabOrder.size();
+    std::size_t next = backwards ? count - 1 : 0;  // from outside the cycle: its ends
+    const HWND focus = GetFocus();
+    for (std::size_t i = 0; i < count; ++i) {
+        if (controls_[kTabOrder[i]] == focus) {
+            next = backwards ? (i + count - 1) % count : (i + 1) % count;
+        }
+    }
+    const std::size_t row = kTabOrder[next];
+    if (kControls[row].kind() == ControlKind::TextBox) {
+        SendMessageW(controls_[row], EM_SETSEL, 0, -1);  // the whole entry, as in a dialog
+    }
+    SetFocus(controls_[row]);
+}
+
+LRESULT CALLBACK Form1::WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) noexcept {
+    if (message == WM_NCCREATE) {
+        auto* form = static_cast<Form1*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
+        form->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+    }
+    auto* form = reinterpret_cast<Form1*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    return form != nullptr ? form->HandleMessage(hwnd, message, wparam, lparam)
+                           : DefWindowProcW(hwnd, message, wparam, lparam);
+}
+
+LRESULT Form1::HandleMessage(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+        case WM_COMMAND: {
+            const std::size_t row = RowOfWindow(reinterpret_cast<HWND>(lparam));
+            if (HIWORD(wparam) == BN_CLICKED && row < kControls.size()) {
+                switch (kControls[row].role.command) {
+                    case Command::ClearAll:
+                        Command1_Click();
+                        return 0;
+                    case Command::TripleCheck:
+                        Command2_Click();
+                        return 0;
+                    case Command::None:
+                        break;
+                }
+            }
+            break;
+        }
+        case WM_CTLCOLORSTATIC: {
+            const std::size_t row = RowOfWindow(reinterpret_cast<HWND>(lparam));
+            if (row < kControls.size() && kControls[row].kind() == ControlKind::Label) {
+                const auto dc = reinterpret_cast<HDC>(wparam);
+                const std::optional<Rgb> colour = kControls[row].text_colour;
+                SetTextColor(dc, colour ? ToColorRef(*colour) : GetSysColor(COLOR_WINDOWTEXT));
+                SetBkColor(dc, ToColorRef(kWhite));
+                return reinterpret_cast<LRESULT>(background_);
+            }
+            break;
+        }
+        case WM_CTLCOLOREDIT: {
+            const std::size_t row = RowOfWindow(reinterpret_cast<HWND>(lparam));
+            if (row < kControls.size() && kControls[row].text_colour) {
+                const auto dc = reinterpret_cast<HDC>(wparam);
+                SetTextColor(dc, ToColorRef(*kControls[row].text_colour));
+                SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+                return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+            }
+            break;
+        }
+        case WM_ERASEBKGND: {
+            RECT client{};
+            GetClientRect(hwnd_, &client);
+            FillRect(reinterpret_cast<HDC>(wparam), &client, background_);
+            return 1;
+        }
+        case WM_ACTIVATE:
+            // Windows gives an activated window the focus itself; give it back to the control
+            // that had it, as a dialog does.
+            if (LOWORD(wparam) == WA_INACTIVE) {
+                const HWND focus = GetFocus();
+                if (RowOfWindow(focus) < kControls.size()) {
+                    saved_focus_ = focus;
+                }
+            } else if (HIWORD(wparam) == 0 && saved_focus_ != nullptr) {
+                SetFocus(saved_focus_);
+                return 0;
+            }
+            break;
+        case WM_SETFOCUS:
+            if (saved_focus_ != nullptr) {
+                SetFocus(saved_focus_);
+            }
+            return 0;
+        case WM_DPICHANGED: {
+            LayOut(HIWORD(wparam));
+            const auto* suggested = reinterpret_cast<const RECT*>(lparam);
+            const SIZE size = WindowSize(dpi_);
+            SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, size.cx, size.cy,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+            return 0;
+        }
+        case WM_DESTROY:
+            RemoveAnnotations();
+            PostQuitMessage(0);
+            return 0;
+        case WM_NCDESTROY:
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+            hwnd_ = nullptr;
+            controls_ = {};
+            saved_focus_ = nullptr;
+            break;
+        default:
+            break;
+    }
+    return DefWindowProcW(hwnd, message, wparam, lparam);
+}
+
+std::string Form1::GetText(TextBox box) const {
+    const HWND edit = this->box(box);
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit)), L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(edit, text.data(), static_cast<int>(text.size()) + 1)));
+    return ToBoxBytes(std::u16string(text.begin(), text.end()));
+}
+
+void Form1::SetText(TextBox box, std::string_view text) {
+    const HWND edit = this->box(box);
+    SetWindowTextW(edit, Wide(text).c_str());
+    // A long text shows its beginning, not its tail.
+    SendMessageW(edit, EM_SETSEL, 0, 0);
+    SendMessageW(edit, EM_SCROLLCARET, 0, 0);
+}
+
+void Form1::ShowMessage(std::string_view prompt) {
+    MessageBoxW(hwnd_, Wide(prompt).c_str(), Wide(kApplicationTitle).c_str(), MB_OK);
+}
+
+void Form1::Command1_Click() {
+    ClearAll(*this);
+}
+
+void Form1::Command2_Click() {
+    TripleCheck(*this, decimal_separator_);
+}
+
+void TranslateAndDispatch(Form1& form, const MSG& message) {
+    if (!form.PreTranslateMessage(message)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+int RunMessageLoop(Form1& form) {
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateAndDispatch(form, message);
+    }
+    return static_cast<int>(message.wParam);
+}

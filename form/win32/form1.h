@@ -1,0 +1,75 @@
+// The program's one window on Windows, built from the control table with the system's own
+// controls, and the commands' view of it.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "check/form_surface.h"
+#include "form/control_table.h"
+
+struct IAccPropServices;
+
+class Form1 : public FormSurface {
+  public:
+    // Creates the window, hidden. `decimal_separator` is the one the squares are written with
+    // (the user's locale's).
+    explicit Form1(std::string decimal_separator = ".");
+    ~Form1() override;
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+
+    // Shows and activates the window, with the focus in Text1.
+    void Show(int show_command = SW_SHOWNORMAL);
+
+    HWND hwnd() const { return hwnd_; }
+    HWND control(std::size_t row) const { return controls_[row]; }
+    HWND box(TextBox box) const { return controls_[RowOf(box)]; }
+    int dpi() const { return dpi_; }
+
+    // The window's own keys, seen before a message is translated and dispatched: Tab and
+    // Shift+Tab move the focus, Enter clicks a focused button. True when the message is used up.
+    bool PreTranslateMessage(const MSG& message);
+
+    std::string GetText(TextBox box) const override;
+    void SetText(TextBox box, std::string_view text) override;
+    void ShowMessage(std::string_view prompt) override;
+
+  private:
+    struct ComRelease {
+        void operator()(IAccPropServices* services) const;
+    };
+
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam,
+                                       LPARAM lparam) noexcept;
+    LRESULT HandleMessage(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+    void CreateControls();
+    void Annotate();
+    void RemoveAnnotations();
+    // Positions, sizes and fonts at `dpi`.
+    void LayOut(int dpi);
+    void MoveFocus(bool backwards);
+    // The row of one of the window's controls, or kControls.size().
+    std::size_t RowOfWindow(HWND control) const;
+    void Command1_Click();
+    void Command2_Click();
+
+    HWND hwnd_ = nullptr;
+    std::array<HWND, kControls.size()> controls_{};
+    std::vector<HFONT> fonts_;  // the fonts of the current layout
+    HBRUSH background_ = nullptr;
+    HWND saved_focus_ = nullptr;  // given back the focus when the window is activated again
+    int dpi_ = 96;
+    std::string decimal_separator_;
+    std::unique_ptr<IAccPropServices, ComRelease> annotations_;
+};
+
+// What the message loop does with each message it takes.
+void TranslateAndDispatch(Form1& form, const MSG& message);
+// Takes and dispatches messages until the window is closed; returns the program's exit code.
+int RunMessageLoop(Form1& form);

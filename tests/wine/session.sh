@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# The Wine session of the Windows tests. start: a private Wine prefix (made once, with Wine's
+# own fonts), one virtual X server that outlives every program (-noreset), and a wineserver with
+# its system processes; stop: ends them. Usage: session.sh start|stop SESSION_DIR
+set -euo pipefail
+action=$1
+mkdir -p "$2"
+session=$(realpath "$2")
+export WINEPREFIX=$session/prefix WINEDEBUG=-all
+wine=/usr/lib/wine/wine64 wineserver=/usr/lib/wine/wineserver
+
+stop() {
+    "$wineserver" -k 2>/dev/null || true
+    if [ -f "$session/xvfb.pid" ]; then
+        kill "$(cat "$session/xvfb.pid")" 2>/dev/null || true
+    fi
+    rm -f "$session/display" "$session/xvfb.pid"
+}
+
+case $action in
+start)
+    stop  # what a killed run left behind
+    # Every process started here lets go of the test's output, or ctest would wait for it.
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$session/display.new" \
+        </dev/null >/dev/null 2>&1 &
+    echo $! >"$session/xvfb.pid"
+    for _ in $(seq 100); do
+        [ -s "$session/display.new" ] && break
+        sleep 0.1
+    done
+    tr -d '\n' <"$session/display.new" >"$session/display"
+    rm -f "$session/display.new"
+    export DISPLAY=:$(cat "$session/display")
+    if [ ! -f "$session/prefix.made" ]; then
+        echo "making the Wine prefix (about 15 s)"
+        rm -rf "$WINEPREFIX"
+        # It complains of the 32-bit half, which this Wine lacks and the tests do not need.
+        "$wine" wineboot -i </dev/null >/dev/null 2>&1 || true
+        "$wineserver" -w  # the registry is on disk once the server has gone
+        [ -d "$WINEPREFIX/drive_c/windows/Fonts" ] || { echo "wineboot made no prefix" >&2; exit 1; }
+        # This Wine does not load the fonts of its data folder by itself, MS Sans Serif among them.
+        cp /usr/share/wine/fonts/*.fon /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+        touch "$session/prefix.made"
+    fi
+    "$wineserver" -p </dev/null >/dev/null 2>&1
+    "$wine" wineboot </dev/null >/dev/null 2>&1
+    echo "Wine session on display $DISPLAY, prefix $WINEPREFIX"
+    ;;
+stop)
+    stop
+    echo "Wine session ended"
+    ;;
+*)
+    echo "usage: $0 start|stop SESSION_DIR" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,22 @@
+# Tests of the Windows build run under Wine, all in one session: a private Wine prefix and one
+# virtual X server (Xvfb) for the whole run, set up and taken down by fixtures.
+add_subdirectory(/usr/src/googletest ${PROJECT_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+set(TERNE_WINE_SESSION ${PROJECT_BINARY_DIR}/wine-session)
+set(session_script ${CMAKE_CURRENT_LIST_DIR}/session.sh)
+add_test(NAME wine.start COMMAND ${session_script} start ${TERNE_WINE_SESSION})
+add_test(NAME wine.stop COMMAND ${session_script} stop ${TERNE_WINE_SESSION})
+set_tests_properties(wine.start PROPERTIES FIXTURES_SETUP wine TIMEOUT 180)
+set_tests_properties(wine.stop PROPERTIES FIXTURES_CLEANUP wine)
+
+# A test that runs under Wine in the session; COMMAND as for add_test.
+function(terne_wine_test name)
+    add_test(NAME ${name} ${ARGN})
+    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine
+                         ENVIRONMENT "TERNE_WINE_SESSION=${TERNE_WINE_SESSION}")
+endfunction()
+
+# A GoogleTest executable is one test: every start of Wine costs a fraction of a second.
+function(terne_add_gtest target prefix)
+    terne_wine_test(${prefix}${target} COMMAND ${target})
+endfunction()
