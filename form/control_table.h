@@ -184,9 +184,13 @@ constexpr int ToPixels(int twips, int dpi) {
     return (twips * dpi + 720) / 1440;
 }
 
-// A font's character height in pixels for `points` at `dpi` (8.25 pt is 11 px at 96 dpi).
+// A font's character height in pixels for `points` at `dpi` (8.25 pt is 11 px at 96 dpi), to the
+// nearest pixel. A tie (8.25 pt at 144 dpi is 16.5 px) goes to the smaller size: the labels were
+// sized for the font at 96 dpi, and half a pixel more pushes Label11's note onto a third line.
 constexpr int FontPixels(double points, int dpi) {
-    return static_cast<int>(points * dpi / 72.0 + 0.5);
+    const double exact = points * dpi / 72.0;
+    const int whole = static_cast<int>(exact);
+    return exact - whole > 0.5 ? whole + 1 : whole;
 }
 
 namespace control_table_detail {

@@ -6,6 +6,7 @@
 #include <initguid.h>
 #include <oleacc.h>
 
+#include <initializer_list>
 #include <system_error>
 #include <utility>
 
@@ -28,17 +29,12 @@ std::wstring Wide(std::string_view bytes) {
     return {text.begin(), text.end()};
 }
 
-// Functions of Windows 10 and later, looked up so that the program also starts on Windows 7 and 8,
-// where the system scales the whole window instead.
-template <typename Function>
-Function User32Function(const char* name) {
-    return reinterpret_cast<Function>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
-}
-
+// GetDpiForWindow exists from Windows 10 on; it is looked up so that the program also starts on
+// Windows 7 and 8, where every window has the system's DPI.
 int WindowDpi(HWND hwnd) {
     using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
-    static const auto get_dpi = User32Function<GetDpiForWindowFunction>("GetDpiForWindow");
+    static const auto get_dpi = reinterpret_cast<GetDpiForWindowFunction>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
     if (get_dpi != nullptr) {
         return static_cast<int>(get_dpi(hwnd));
     }
@@ -48,38 +44,34 @@ int WindowDpi(HWND hwnd) {
     return dpi;
 }
 
-// The outer size of a window whose client area is the table's, at `dpi`.
-SIZE WindowSize(int dpi) {
-    using AdjustFunction = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
-    static const auto adjust = User32Function<AdjustFunction>("AdjustWindowRectExForDpi");
-    RECT rect{0, 0, ToPixels(kForm1.client_width, dpi), ToPixels(kForm1.client_height, dpi)};
-    if (adjust != nullptr) {
-        adjust(&rect, kWindowStyle, FALSE, 0, static_cast<UINT>(dpi));
-    } else {
-        AdjustWindowRectEx(&rect, kWindowStyle, FALSE, 0);
-    }
-    return {rect.right - rect.left, rect.bottom - rect.top};
-}
-
 int CALLBACK NoteFontFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
     *reinterpret_cast<bool*>(found) = true;
     return 0;
 }
 
+bool FontInstalled(std::wstring_view face) {
+    LOGFONTW wanted{};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    face.copy(wanted.lfFaceName, LF_FACESIZE - 1);
+    bool found = false;
+    const HDC dc = GetDC(nullptr);
+    EnumFontFamiliesExW(dc, &wanted, NoteFontFound, reinterpret_cast<LPARAM>(&found), 0);
+    ReleaseDC(nullptr, dc);
+    return found;
+}
+
 // "MS Sans Serif" is a bitmap face with a few fixed sizes: from 125 % on it is blocky or too
 // small. "Microsoft Sans Serif" is its outline version, with the same design and widths, and
-// scales to any DPI. The table's face stays the fallback where the outline one is missing.
+// scales to any DPI. Where it is missing (Wine), Carlito stands in, as in the Linux window, whose
+// widths fit every caption; the table's face is the last resort.
 const std::wstring& FontFace() {
     static const std::wstring face = [] {
-        LOGFONTW wanted{};
-        wanted.lfCharSet = DEFAULT_CHARSET;
-        const std::wstring_view outline = L"Microsoft Sans Serif";
-        outline.copy(wanted.lfFaceName, LF_FACESIZE - 1);
-        bool found = false;
-        const HDC dc = GetDC(nullptr);
-        EnumFontFamiliesExW(dc, &wanted, NoteFontFound, reinterpret_cast<LPARAM>(&found), 0);
-        ReleaseDC(nullptr, dc);
-        return found ? std::wstring(outline) : Wide(kForm1.font_family);
+        for (const std::wstring_view outline : {L"Microsoft Sans Serif", L"Carlito"}) {
+            if (FontInstalled(outline)) {
+                return std::wstring(outline);
+            }
+        }
+        return Wide(kForm1.font_family);
     }();
     return face;
 }
@@ -140,9 +132,6 @@ Form1::Form1(std::string decimal_separator) : decimal_separator_(std::move(decim
     CreateControls();
     Annotate();
     LayOut(WindowDpi(hwnd_));
-    const SIZE size = WindowSize(dpi_);
-    SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     saved_focus_ = box(TextBox::Text1);
 }
 
@@ -265,6 +254,16 @@ void Form1::LayOut(int dpi) {
     for (const HFONT font : previous) {
         DeleteObject(font);
     }
+
+    // The client area keeps its size in twips. The frame is measured rather than computed for
+    // the DPI, so that the client area is exact whatever draws the frame.
+    RECT outer{}, client{};
+    GetWindowRect(hwnd_, &outer);
+    GetClientRect(hwnd_, &client);
+    SetWindowPos(hwnd_, nullptr, 0, 0,
+                 outer.right - outer.left - client.right + ToPixels(kForm1.client_width, dpi),
+                 outer.bottom - outer.top - client.bottom + ToPixels(kForm1.client_height, dpi),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form1::Show(int show_command) {
@@ -403,11 +402,13 @@ LRESULT Form1::HandleMessage(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpar
             }
             return 0;
         case WM_DPICHANGED: {
-            LayOut(HIWORD(wparam));
+            // The system's rectangle first, which sets the frame for the new DPI; the layout
+            // then makes the client area exact.
             const auto* suggested = reinterpret_cast<const RECT*>(lparam);
-            const SIZE size = WindowSize(dpi_);
-            SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, size.cx, size.cy,
+            SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top,
+                         suggested->right - suggested->left, suggested->bottom - suggested->top,
                          SWP_NOZORDER | SWP_NOACTIVATE);
+            LayOut(HIWORD(wparam));
             return 0;
         }
         case WM_DESTROY:

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The Wine session of the Windows tests. start: a private Wine prefix (made once, with Wine's
-# own fonts), one virtual X server that outlives every program (-noreset), and a wineserver with
+# The Wine session of the Windows tests. start: a private Wine prefix (made once), one virtual X
+# server that outlives every program (-noreset), and a wineserver with
 # its system processes; stop: ends them. Usage: session.sh start|stop SESSION_DIR
 set -euo pipefail
 action=$1
@@ -38,8 +38,12 @@ start)
         "$wine" wineboot -i </dev/null >/dev/null 2>&1 || true
         "$wineserver" -w  # the registry is on disk once the server has gone
         [ -d "$WINEPREFIX/drive_c/windows/Fonts" ] || { echo "wineboot made no prefix" >&2; exit 1; }
-        # This Wine does not load the fonts of its data folder by itself, MS Sans Serif among them.
-        cp /usr/share/wine/fonts/*.fon /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+        # Wine's own desktop, with window frames drawn by Wine: without a window manager, Wine
+        # waits two seconds for the X server's focus each time an active window goes away.
+        "$wine" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+        "$wine" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f \
+            >/dev/null 2>&1
+        "$wineserver" -w
         touch "$session/prefix.made"
     fi
     "$wineserver" -p </dev/null >/dev/null 2>&1
