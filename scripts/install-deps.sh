@@ -7,7 +7,8 @@ build=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n fonts-crosextra-
 case "${1:-}" in
     run) packages=("${build[@]}") ;;
     test) packages=("${build[@]}" libgtest-dev xvfb xauth clang-14 libclang-rt-14-dev
-                     desktop-file-utils appstream dpkg-dev file binutils-mingw-w64-x86-64) ;;
+                     desktop-file-utils appstream dpkg-dev file
+                     g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 googletest wine64 nsis) ;;
     *) echo "usage: $0 run|test" >&2; exit 2 ;;
 esac
 

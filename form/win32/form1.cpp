@@ -8,6 +8,7 @@
 
 #include <initializer_list>
 #include <system_error>
+#include <tuple>
 #include <utility>
 
 #include "check/triple_check.h"
@@ -16,7 +17,6 @@
 
 namespace {
 
-constexpr int kFirstControlId = 100;  // clear of IDOK and IDCANCEL
 constexpr wchar_t kWindowClass[] = L"TerneForm1";
 constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 
@@ -119,7 +119,14 @@ Form1::Form1(std::string decimal_separator) : decimal_separator_(std::move(decim
     window_class.lpfnWndProc = WindowProc;
     window_class.hInstance = instance;
     window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    window_class.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    // Both sizes from the icon's own images, rather than one scaled by the system.
+    for (const auto& [icon, width, height] :
+         {std::tuple{&window_class.hIcon, SM_CXICON, SM_CYICON},
+          std::tuple{&window_class.hIconSm, SM_CXSMICON, SM_CYSMICON}}) {
+        *icon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                              GetSystemMetrics(width), GetSystemMetrics(height),
+                                              LR_DEFAULTCOLOR | LR_SHARED));
+    }
     window_class.lpszClassName = kWindowClass;
     RegisterClassExW(&window_class);  // fails harmlessly for a second window: the class exists
 
@@ -166,7 +173,7 @@ void Form1::CreateControls() {
                 style |= WS_TABSTOP | BS_PUSHBUTTON;
                 break;
         }
-        const auto id = static_cast<INT_PTR>(kFirstControlId + static_cast<int>(row));
+        const auto id = static_cast<INT_PTR>(ControlId(row));
         controls_[row] =
             CreateWindowExW(extended_style, window_class, Wide(spec.caption).c_str(), style, 0, 0,
                             0, 0, hwnd_, reinterpret_cast<HMENU>(id), instance, nullptr);
@@ -275,7 +282,7 @@ void Form1::Show(int show_command) {
 
 std::size_t Form1::RowOfWindow(HWND control) const {
     const int id = control != nullptr && GetParent(control) == hwnd_ ? GetDlgCtrlID(control) : 0;
-    const int row = id - kFirstControlId;
+    const int row = id - ControlId(0);
     return row >= 0 && row < static_cast<int>(kControls.size()) ? static_cast<std::size_t>(row)
                                                                 : kControls.size();
 }
@@ -298,7 +305,7 @@ bool Form1::PreTranslateMessage(const MSG& message) {
             const bool repeated = (message.lParam & (LPARAM{1} << 30)) != 0;
             if (row < kControls.size() && kControls[row].kind() == ControlKind::Button &&
                 !repeated) {
-                const auto id = static_cast<WORD>(kFirstControlId + static_cast<int>(row));
+                const auto id = static_cast<WORD>(ControlId(row));
                 SendMessageW(hwnd_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                              reinterpret_cast<LPARAM>(controls_[row]));
             }

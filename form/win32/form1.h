@@ -15,6 +15,12 @@
 
 struct IAccPropServices;
 
+// A control's id in the window, by its row in kControls: what GetDlgItem and UI automation
+// (AutomationId) find it by. Clear of IDOK and IDCANCEL.
+constexpr int ControlId(std::size_t row) {
+    return 100 + static_cast<int>(row);
+}
+
 class Form1 : public FormSurface {
   public:
     // Creates the window, hidden. `decimal_separator` is the one the squares are written with

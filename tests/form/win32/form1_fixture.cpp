@@ -3,30 +3,6 @@
 
 #include <climits>
 
-#include "form/box_text.h"
-
-std::wstring Wide(std::string_view bytes) {
-    const std::u16string text = FromBoxBytes(bytes);
-    return {text.begin(), text.end()};
-}
-
-std::wstring WindowText(HWND hwnd) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)), L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()) + 1)));
-    return text;
-}
-
-std::size_t RowNamed(std::string_view name) {
-    for (std::size_t row = 0; row < kControls.size(); ++row) {
-        if (ObjectName(kControls[row]) == name) {
-            return row;
-        }
-    }
-    ADD_FAILURE() << "no control " << name;
-    return 0;
-}
-
 void Form1Test::Open(const char* separator) {
     form_ = std::make_unique<Form1>(separator);
     watcher_ = std::make_unique<MessageWatcher>(form_->hwnd());

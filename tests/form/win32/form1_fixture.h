@@ -13,12 +13,6 @@
 #include "form/win32/form1.h"
 #include "tests/form/win32/message_watcher.h"
 
-// A text from the tests' tables (UTF-8) as the boxes hold it.
-std::wstring Wide(std::string_view bytes);
-std::wstring WindowText(HWND hwnd);
-// The row of a control by its object name ("Text1", "Command2", "Label3(0)").
-std::size_t RowNamed(std::string_view name);
-
 class Form1Test : public testing::Test {
   protected:
     void SetUp() override { Open("."); }

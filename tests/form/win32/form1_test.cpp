@@ -20,6 +20,8 @@ TEST_F(Form1Test, StartsEmptyWithTheFocusInText1) {
     }
     EXPECT_EQ(GetFocus(), box(Text1));
     EXPECT_EQ(WindowText(form_->hwnd()), L"Form1");
+    EXPECT_NE(GetClassLongPtrW(form_->hwnd(), GCLP_HICON), 0);
+    EXPECT_NE(GetClassLongPtrW(form_->hwnd(), GCLP_HICONSM), 0);
 }
 
 TEST_F(Form1Test, TabCyclesTheFourteenControlsBothWays) {

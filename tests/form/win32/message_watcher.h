@@ -3,15 +3,9 @@
 
 #include <windows.h>
 
-#include <string>
 #include <vector>
 
-struct SeenMessage {
-    std::wstring caption;
-    std::wstring text;
-    std::vector<std::wstring> buttons;
-    bool icon = false;
-};
+#include "tests/form/win32/window_text.h"
 
 class MessageWatcher {
   public:

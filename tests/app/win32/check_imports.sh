@@ -1,0 +1,14 @@
+#!/bin/sh
+# Passes when a Windows executable imports system DLLs only, so that it runs on its own.
+# Usage: check_imports.sh OBJDUMP EXE
+set -eu
+dlls=$("$1" -p "$2" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr 'A-Z' 'a-z' | sort)
+echo "$dlls"
+[ -n "$dlls" ] || { echo "no imports found" >&2; exit 1; }
+for dll in $dlls; do
+    case $dll in
+    kernel32.dll | user32.dll | gdi32.dll | comctl32.dll | ole32.dll | oleaut32.dll | \
+        advapi32.dll | shell32.dll | version.dll | msvcrt.dll) ;;
+    *) echo "not a system DLL: $dll" >&2; exit 1 ;;
+    esac
+done

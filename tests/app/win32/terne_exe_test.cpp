@@ -1,0 +1,232 @@
+// The real terne.exe, started as a user starts it and driven from another process, the way UI
+// automation drives a program: find Form1, set the entries, click, read the boxes back.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <string>
+#include <string_view>
+#include <thread>
+#include <vector>
+
+#include "form/win32/form1.h"
+#include "tests/form/win32/window_text.h"
+#include "tests/form/window_cases.h"
+
+namespace {
+
+constexpr DWORD kPatience = 20'000;  // ms; Wine is slow to start a program the first time
+
+// The program under test, from TERNE_EXE; a Unix path is reached through Wine's drive Z:.
+std::wstring ExePath() {
+    std::wstring path(MAX_PATH, L'\0');
+    path.resize(GetEnvironmentVariableW(L"TERNE_EXE", path.data(), MAX_PATH));
+    if (path.starts_with(L'/')) {
+        path.insert(0, L"Z:");
+    }
+    std::replace(path.begin(), path.end(), L'/', L'\\');
+    return path;
+}
+
+struct Search {
+    DWORD process;
+    HWND found = nullptr;
+};
+
+HWND FindForm1(DWORD process) {
+    Search search{process};
+    EnumWindows(
+        [](HWND hwnd, LPARAM lparam) -> BOOL {
+            auto* search = reinterpret_cast<Search*>(lparam);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(hwnd, &owner);
+            if (owner == search->process && IsWindowVisible(hwnd) && WindowText(hwnd) == L"Form1") {
+                search->found = hwnd;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+template <typename Condition>
+bool WaitFor(Condition condition) {
+    const ULONGLONG end = GetTickCount64() + kPatience;
+    while (!condition()) {
+        if (GetTickCount64() > end) {
+            return false;
+        }
+        Sleep(20);
+    }
+    return true;
+}
+
+class TerneExe : public testing::Test {
+  protected:
+    void SetUp() override {
+        std::wstring command = L"\"" + ExePath() + L"\"";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof(startup);
+        ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                   nullptr, &startup, &process_))
+            << "cannot start " << std::string(command.begin(), command.end());
+        WaitForInputIdle(process_.hProcess, kPatience);
+        ASSERT_TRUE(WaitFor([this] { return (form_ = FindForm1(process_.dwProcessId)); }));
+    }
+
+    void TearDown() override {
+        if (process_.hProcess == nullptr) {
+            return;
+        }
+        if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+            PostMessageW(form_, WM_CLOSE, 0, 0);
+            if (WaitForSingleObject(process_.hProcess, kPatience) != WAIT_OBJECT_0) {
+                ADD_FAILURE() << "terne.exe did not end when its window was closed";
+                TerminateProcess(process_.hProcess, 1);
+            }
+        }
+        CloseHandle(process_.hThread);
+        CloseHandle(process_.hProcess);
+    }
+
+    HWND Control(std::string_view name) const {
+        return GetDlgItem(form_, ControlId(RowNamed(name)));
+    }
+    HWND Box(int n) const { return Control("Text" + std::to_string(n)); }
+
+    // A click that the program handles to the end; a message box it opens meanwhile is read
+    // and closed with OK.
+    std::vector<SeenMessage> Click(std::string_view button) {
+        std::atomic<bool> done = false;
+        std::thread clicker([&done, control = Control(button)] {
+            DWORD_PTR ignored = 0;
+            SendMessageTimeoutW(control, BM_CLICK, 0, 0, SMTO_NORMAL, kPatience, &ignored);
+            done = true;
+        });
+        std::vector<SeenMessage> seen;
+        WaitFor([&] {
+            for (const HWND box : MessageBoxesOf(form_)) {
+                seen.push_back(ReadMessageBox(box));
+                PostMessageW(box, WM_COMMAND, IDOK, 0);
+                WaitFor([box] { return !IsWindowVisible(box); });
+            }
+            return done.load();
+        });
+        clicker.join();
+        return seen;
+    }
+
+    PROCESS_INFORMATION process_{};
+    HWND form_ = nullptr;
+};
+
+TEST_F(TerneExe, StartsWithEmptyBoxes) {
+    for (int n = 1; n <= 12; ++n) {
+        EXPECT_EQ(WindowText(Box(n)), L"") << "Text" << n;
+    }
+}
+
+TEST_F(TerneExe, VerifiesWhatIsTypedInto) {
+    for (const VerifyCase& c : kVerifyCases) {
+        SCOPED_TRACE(std::string(c.name));
+        SendMessageW(Control("Command1"), BM_CLICK, 0, 0);
+        const std::array entries = {c.a, c.b, c.c};
+        for (int n = 1; n <= 3; ++n) {
+            SendMessageW(Box(n), WM_SETTEXT, 0,
+                         reinterpret_cast<LPARAM>(Wide(entries[n - 1]).c_str()));
+        }
+        const std::vector<SeenMessage> seen = Click("Command2");
+        for (int n = 4; n <= 12; ++n) {
+            EXPECT_EQ(WindowText(Box(n)), Wide(c.results[n - 4])) << "Text" << n;
+        }
+        if (c.message.empty()) {
+            EXPECT_TRUE(seen.empty());
+        } else {
+            ASSERT_EQ(seen.size(), 1u);
+            EXPECT_EQ(seen[0].caption, Wide(kWarningCaption));
+            EXPECT_EQ(seen[0].text, Wide(c.message));
+            EXPECT_EQ(seen[0].buttons, std::vector<std::wstring>{L"OK"});
+            EXPECT_FALSE(seen[0].icon);
+        }
+    }
+}
+
+TEST_F(TerneExe, EndsWhenItsWindowIsClosed) {
+    PostMessageW(form_, WM_CLOSE, 0, 0);
+    ASSERT_EQ(WaitForSingleObject(process_.hProcess, kPatience), WAIT_OBJECT_0);
+    DWORD exit_code = 1;
+    GetExitCodeProcess(process_.hProcess, &exit_code);
+    EXPECT_EQ(exit_code, 0u);
+}
+
+// The manifest's awareness, as Windows 10 reports it (looked up: the program targets Windows 7).
+TEST_F(TerneExe, IsPerMonitorDpiAware) {
+    const HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    const auto window_context = reinterpret_cast<HANDLE(WINAPI*)(HWND)>(
+        reinterpret_cast<void*>(GetProcAddress(user32, "GetWindowDpiAwarenessContext")));
+    const auto awareness = reinterpret_cast<int(WINAPI*)(HANDLE)>(
+        reinterpret_cast<void*>(GetProcAddress(user32, "GetAwarenessFromDpiAwarenessContext")));
+    ASSERT_NE(window_context, nullptr);
+    ASSERT_NE(awareness, nullptr);
+    constexpr int kPerMonitorAware = 2;  // DPI_AWARENESS_PER_MONITOR_AWARE
+    EXPECT_EQ(awareness(window_context(form_)), kPerMonitorAware);
+}
+
+// The file itself: its version record, icon and manifest.
+std::string Resource(HMODULE module, LPCWSTR type) {
+    const HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(1), type);
+    if (found == nullptr) {
+        return {};
+    }
+    const auto* bytes = static_cast<const char*>(LockResource(LoadResource(module, found)));
+    return std::string(bytes, SizeofResource(module, found));
+}
+
+TEST(TerneExeFile, CarriesTheItalianVersionRecord) {
+    const std::wstring path = ExePath();
+    DWORD handle = 0;
+    std::string record(GetFileVersionInfoSizeW(path.c_str(), &handle), '\0');
+    ASSERT_FALSE(record.empty());
+    ASSERT_TRUE(
+        GetFileVersionInfoW(path.c_str(), 0, static_cast<DWORD>(record.size()), record.data()));
+    const auto query = [&](const wchar_t* key) -> std::pair<void*, UINT> {
+        void* value = nullptr;
+        UINT size = 0;
+        return VerQueryValueW(record.data(), key, &value, &size) ? std::pair{value, size}
+                                                                 : std::pair{nullptr, 0u};
+    };
+    const auto [translation, translation_size] = query(L"\\VarFileInfo\\Translation");
+    ASSERT_EQ(translation_size, 4u);
+    EXPECT_EQ(static_cast<const WORD*>(translation)[0], 0x0410);  // Italian
+    EXPECT_EQ(static_cast<const WORD*>(translation)[1], 1200);    // UTF-16
+    for (const wchar_t* key : {L"\\StringFileInfo\\041004B0\\FileVersion",
+                               L"\\StringFileInfo\\041004B0\\ProductVersion"}) {
+        const auto [value, size] = query(key);
+        ASSERT_NE(value, nullptr);
+        EXPECT_EQ(std::wstring(static_cast<const wchar_t*>(value)), L"1.00");
+    }
+    const auto [fixed, fixed_size] = query(L"\\");
+    ASSERT_EQ(fixed_size, sizeof(VS_FIXEDFILEINFO));
+    EXPECT_EQ(static_cast<const VS_FIXEDFILEINFO*>(fixed)->dwFileVersionMS, 0x00010000u);
+}
+
+TEST(TerneExeFile, CarriesItsIconAndManifest) {
+    const HMODULE module = LoadLibraryExW(
+        ExePath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_NE(module, nullptr);
+    EXPECT_FALSE(Resource(module, RT_GROUP_ICON).empty());
+    const std::string manifest = Resource(module, RT_MANIFEST);
+    for (const char* part :
+         {"Microsoft.Windows.Common-Controls", "version=\"6.0.0.0\"", "PerMonitorV2",
+          "35138b9a-5d96-4fbd-8e2d-a2440225f93a", "4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38",
+          "1f676c76-80e1-4239-95bb-83d0f6d0da78", "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"}) {
+        EXPECT_NE(manifest.find(part), std::string::npos) << part;
+    }
+    FreeLibrary(module);
+}
+
+}  // namespace

@@ -1,0 +1,29 @@
+// Reading the Win32 window from a test, in this process or another: texts, controls by name,
+// message boxes.
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A text from the tests' tables (UTF-8) as the boxes hold it.
+std::wstring Wide(std::string_view bytes);
+// A window's text, through WM_GETTEXT: also an edit box of another process.
+std::wstring WindowText(HWND hwnd);
+// The row of a control by its object name ("Text1", "Command2", "Label3(0)").
+std::size_t RowNamed(std::string_view name);
+
+struct SeenMessage {
+    std::wstring caption;
+    std::wstring text;
+    std::vector<std::wstring> buttons;
+    bool icon = false;
+};
+
+// What a message box (dialog class #32770) shows.
+SeenMessage ReadMessageBox(HWND box);
+// The visible message boxes owned by `owner`, a window of this process or another.
+std::vector<HWND> MessageBoxesOf(HWND owner);

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# The Windows installer under Wine, in the test session's prefix: "/S" installs terne.exe and
+# its licences, the Start-menu shortcut and the uninstall entry; the uninstaller's "/S" then
+# removes every one of them.
+# Usage: check_windows_installer.sh WINE SETUP STAGE APP_ID VERSION   (TERNE_WINE_SESSION set)
+set -euo pipefail
+wine=$1 setup=$2 stage=$3 app_id=$4 version=$5
+drive_c=$TERNE_WINE_SESSION/prefix/drive_c
+folder="$drive_c/Program Files/Terne pitagoriche"
+shortcut="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Terne pitagoriche.lnk"
+key="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$app_id"
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+value() {  # the data of one value of the uninstall entry
+    "$wine" reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' |
+        sed -n "s/^ *$1 *REG_[A-Z]* *//p"
+}
+
+"$wine" "$setup" /S
+for file in terne.exe LICENSE.txt MinGW-w64-runtime.txt; do
+    cmp "$stage/$file" "$folder/$file" || fail "$file not installed"
+done
+[ -f "$folder/uninstall.exe" ] || fail "no uninstaller"
+strings -a "$shortcut" | grep -qF 'C:\Program Files\Terne pitagoriche\terne.exe' ||
+    fail "no Start-menu shortcut to terne.exe"
+
+[ "$(value DisplayName)" = "Terne pitagoriche" ] || fail "DisplayName: $(value DisplayName)"
+[ "$(value DisplayVersion)" = "$version" ] || fail "DisplayVersion: $(value DisplayVersion)"
+[ -n "$(value Publisher)" ] || fail "no Publisher"
+[ "$(value DisplayIcon)" = 'C:\Program Files\Terne pitagoriche\terne.exe,0' ] ||
+    fail "DisplayIcon: $(value DisplayIcon)"
+size=$(($(value EstimatedSize)))  # KiB, written as 0x...
+[ "$size" -ge $(($(stat -c %s "$folder/terne.exe") / 1024)) ] || fail "EstimatedSize: $size KiB"
+[ "$(value QuietUninstallString)" = '"C:\Program Files\Terne pitagoriche\uninstall.exe" /S' ] ||
+    fail "QuietUninstallString: $(value QuietUninstallString)"
+echo "installed: $(ls "$folder" | tr '\n' ' '), entry with $size KiB"
+
+# The uninstaller runs a copy of itself from the temporary folder, and returns at once.
+"$wine" 'C:\Program Files\Terne pitagoriche\uninstall.exe' /S
+for _ in $(seq 150); do
+    [ -e "$folder" ] || break
+    sleep 0.2
+done
+[ ! -e "$folder" ] || fail "left behind: $(ls "$folder")"
+[ ! -e "$shortcut" ] || fail "shortcut left behind"
+if "$wine" reg query "$key" >/dev/null 2>&1; then
+    fail "uninstall entry left behind"
+fi
+echo "uninstalled: nothing left"
