@@ -2,8 +2,6 @@
 // the window's DPI, and the two buttons' wiring.
 #include "form/win32/form1.h"
 
-// The GUIDs of the accessibility annotations are defined here, once.
-#include <initguid.h>
 #include <oleacc.h>
 
 #include <initializer_list>

@@ -9,11 +9,17 @@ add_test(NAME wine.stop COMMAND ${session_script} stop ${TERNE_WINE_SESSION})
 set_tests_properties(wine.start PROPERTIES FIXTURES_SETUP wine TIMEOUT 180)
 set_tests_properties(wine.stop PROPERTIES FIXTURES_CLEANUP wine)
 
-# A test that runs under Wine in the session; COMMAND as for add_test.
+# A test that runs under Wine in the session; COMMAND as for add_test. Tests that show windows
+# take the desktop in turn: a window that opens activates itself, and would take the focus from
+# another test's window.
 function(terne_wine_test name)
     add_test(NAME ${name} ${ARGN})
     set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine
                          ENVIRONMENT "TERNE_WINE_SESSION=${TERNE_WINE_SESSION}")
+endfunction()
+function(terne_wine_window_test name)
+    terne_wine_test(${name} ${ARGN})
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK wine_desktop)
 endfunction()
 
 # A GoogleTest executable is one test: every start of Wine costs a fraction of a second.
