@@ -251,7 +251,7 @@ void Form1::LayOut(int dpi) {
                      SWP_NOZORDER | SWP_NOACTIVATE);
         const HFONT font =
             font_for(spec.font_points == kDefaultFont ? kForm1.font_points : spec.font_points);
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);  // drawn below
         if (spec.kind() == ControlKind::Label) {
             CentreTallLine(control, font, spec, dpi);
         }
@@ -269,6 +269,8 @@ void Form1::LayOut(int dpi) {
                  outer.right - outer.left - client.right + ToPixels(kForm1.client_width, dpi),
                  outer.bottom - outer.top - client.bottom + ToPixels(kForm1.client_height, dpi),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // One redraw of everything, rather than one for each control's new font.
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void Form1::Show(int show_command) {
