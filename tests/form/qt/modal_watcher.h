@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
+#include <QWindow>
 
 #include <vector>
 
@@ -29,7 +30,9 @@ class ModalWatcher : public QObject {
   private:
     void DismissModal() {
         QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr) {
+        // Dismissed once it is on screen and painted, as a user would.
+        if (modal == nullptr || modal->windowHandle() == nullptr ||
+            !modal->windowHandle()->isExposed()) {
             return;
         }
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
