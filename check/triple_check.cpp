@@ -36,7 +36,9 @@ struct ShownSquare {
 
 // Nothing when the square, or what its text reads back as, lies beyond binary64.
 std::optional<ShownSquare> Square(double entry, std::string_view separator) {
-    const WorkValue square(std::pow(entry, 2.0));
+    // The correctly rounded product, in every build: glibc's pow is not correctly rounded, and
+    // the compiler replaces pow(x, 2.0) with x * x only when it optimises.
+    const WorkValue square(entry * entry);
     if (!std::isfinite(square.number())) {
         return std::nullopt;
     }
