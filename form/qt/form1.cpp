@@ -1,6 +1,7 @@
 // Form1: the window, its controls from the control table, and the two buttons' wiring.
 #include "form/qt/form1.h"
 
+#include <QAccessibleWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -48,17 +49,6 @@ void SetColour(QWidget* widget, QPalette::ColorRole role, Rgb colour) {
     widget->setPalette(palette);
 }
 
-// A caption is drawn from the label's top edge and cut at its bottom edge. Where a single line
-// of the font is taller than the label (the large "+" signs), centring that line puts the cut in
-// the font's empty leading instead of through the glyph.
-void CentreTallLine(QLabel* label) {
-    const QFontMetrics metrics(label->font());
-    if (metrics.height() > label->height() &&
-        metrics.horizontalAdvance(label->text()) <= label->width()) {
-        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    }
-}
-
 QWidget* CreateControl(const ControlSpec& row, QWidget* parent) {
     QWidget* widget = nullptr;
     switch (row.kind()) {
@@ -79,6 +69,7 @@ QWidget* CreateControl(const ControlSpec& row, QWidget* parent) {
             auto* box = new EntryBox(parent);
             box->setMaxLength(kMaxBoxLength);
             box->setAccessibleName(ToQString(row.accessible_name));
+            box->setAccessibleDescription(ToQString(row.accessible_description));
             if (row.text_colour) {
                 SetColour(box, QPalette::Text, *row.text_colour);
             }
@@ -94,10 +85,41 @@ QWidget* CreateControl(const ControlSpec& row, QWidget* parent) {
     if (row.font_points != kDefaultFont) {
         widget->setFont(WindowFont(kForm1.font_family, row.font_points));
     }
-    if (auto* label = qobject_cast<QLabel*>(widget)) {
-        CentreTallLine(label);
-    }
     return widget;
+}
+
+// Screen readers take a window's children in the order the window gives them, and Qt gives
+// them in stacking order: every label first, then the boxes from the bottom up. This gives them
+// row by row as they appear on screen, left to right, which is the table's order.
+class Form1Accessible : public QAccessibleWidget {
+  public:
+    explicit Form1Accessible(Form1* form) : QAccessibleWidget(form, QAccessible::Window) {}
+
+    int childCount() const override { return static_cast<int>(kControls.size()); }
+    QAccessibleInterface* child(int index) const override {
+        if (index < 0 || index >= childCount()) {
+            return nullptr;
+        }
+        return QAccessible::queryAccessibleInterface(
+            form()->control(static_cast<std::size_t>(index)));
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        for (int index = 0; index < childCount(); ++index) {
+            if (child != nullptr &&
+                child->object() == form()->control(static_cast<std::size_t>(index))) {
+                return index;
+            }
+        }
+        return -1;
+    }
+
+  private:
+    Form1* form() const { return static_cast<Form1*>(widget()); }
+};
+
+QAccessibleInterface* AccessibleForm1(const QString&, QObject* object) {
+    auto* form = qobject_cast<Form1*>(object);
+    return form != nullptr ? new Form1Accessible(form) : nullptr;
 }
 
 }  // namespace
@@ -110,35 +132,37 @@ Form1::Form1(std::string decimal_separator, QWidget* parent)
     SetColour(this, QPalette::Window, kForm1.background);
     setFont(WindowFont(kForm1.font_family, kForm1.font_points));
 
-    std::array<QWidget*, kControls.size()> widgets{};
+    [[maybe_unused]] static const bool accessible =
+        (QAccessible::installFactory(AccessibleForm1), true);
+
     for (const std::size_t row : kCreationOrder) {
-        widgets[row] = CreateControl(kControls[row], this);
+        controls_[row] = CreateControl(kControls[row], this);
     }
 
     // Text boxes and buttons are drawn above every label, as native child windows are above
     // the windowless labels they overlap.
     for (const std::size_t row : kCreationOrder) {
         if (kControls[row].role.focusable()) {
-            widgets[row]->raise();
+            controls_[row]->raise();
         }
     }
     for (std::size_t i = 1; i < kTabOrder.size(); ++i) {
-        QWidget::setTabOrder(widgets[kTabOrder[i - 1]], widgets[kTabOrder[i]]);
+        QWidget::setTabOrder(controls_[kTabOrder[i - 1]], controls_[kTabOrder[i]]);
     }
 
     for (std::size_t row = 0; row < kControls.size(); ++row) {
         const Role role = kControls[row].role;
         if (role.box) {
             text_boxes_[static_cast<std::size_t>(*role.box) - 1] =
-                static_cast<QLineEdit*>(widgets[row]);
+                static_cast<QLineEdit*>(controls_[row]);
         }
         switch (role.command) {
             case Command::ClearAll:
-                connect(static_cast<QPushButton*>(widgets[row]), &QPushButton::clicked, this,
+                connect(static_cast<QPushButton*>(controls_[row]), &QPushButton::clicked, this,
                         &Form1::Command1_Click);
                 break;
             case Command::TripleCheck:
-                connect(static_cast<QPushButton*>(widgets[row]), &QPushButton::clicked, this,
+                connect(static_cast<QPushButton*>(controls_[row]), &QPushButton::clicked, this,
                         &Form1::Command2_Click);
                 break;
             case Command::None:
@@ -158,7 +182,9 @@ std::string Form1::GetText(TextBox box) const {
 }
 
 void Form1::SetText(TextBox box, std::string_view text) {
-    this->box(box)->setText(BoxString(text));
+    QLineEdit* edit = this->box(box);
+    edit->setText(BoxString(text));
+    edit->setCursorPosition(0);  // a long text shows its beginning, not its tail
 }
 
 void Form1::ShowMessage(std::string_view prompt) {

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "check/form_surface.h"
+#include "form/control_table.h"
 
 class QLineEdit;
 class QPushButton;
@@ -18,6 +19,9 @@ class Form1 : public QWidget, public FormSurface {
   public:
     // `decimal_separator` is the one the squares are written with (the user's locale's).
     explicit Form1(std::string decimal_separator = ".", QWidget* parent = nullptr);
+
+    // The control of a row of kControls.
+    QWidget* control(std::size_t row) const { return controls_[row]; }
 
     std::string GetText(TextBox box) const override;
     void SetText(TextBox box, std::string_view text) override;
@@ -30,6 +34,7 @@ class Form1 : public QWidget, public FormSurface {
   private:
     QLineEdit* box(TextBox box) const;
 
+    std::array<QWidget*, kControls.size()> controls_{};
     std::array<QLineEdit*, kTextBoxCount> text_boxes_{};
     std::string decimal_separator_;
 };
