@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages a task needs, and only those still missing.
-# Usage: scripts/install-deps.sh run|test
+# Installs the Debian 12 packages a task needs, and only those still missing, with sudo when not
+# root. Usage: scripts/install-deps.sh run|test|bench
 set -euo pipefail
 
 build=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n fonts-crosextra-carlito)
 case "${1:-}" in
     run) packages=("${build[@]}") ;;
-    test) packages=("${build[@]}" libgtest-dev xvfb xauth clang-14 libclang-rt-14-dev
+    test) packages=("${build[@]}" libgtest-dev googletest clang-14 libclang-rt-14-dev clang-format
+                     xvfb xauth weston qt6-wayland dbus-daemon at-spi2-core libatspi2.0-dev
                      desktop-file-utils appstream dpkg-dev file
-                     g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 googletest wine64 nsis) ;;
-    *) echo "usage: $0 run|test" >&2; exit 2 ;;
+                     g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine64 nsis) ;;
+    bench) packages=("${build[@]}" libbenchmark-dev libxcb1-dev xvfb xauth xdotool bc
+                      g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine64) ;;
+    *) echo "usage: $0 run|test|bench" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test (installing what is missing first): the release build,
-# the core's tests unoptimised, the same tests under AddressSanitizer and UndefinedBehaviorSanitizer,
-# a fixed-seed run of each fuzz target, and the Windows program, cross-built with MinGW-w64 and
-# tested under Wine.
+# Builds everything and runs every test (installing what is missing first): the formatting,
+# the core's tests unoptimised, the release build's tests, the same under AddressSanitizer and
+# UndefinedBehaviorSanitizer, a fixed-seed run of each fuzz target, and the Windows program,
+# cross-built with MinGW-w64 and tested under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh test
+echo "== format"
+find app bench check form fuzz tests -name '*.cpp' -o -name '*.h' | xargs clang-format --dry-run -Werror
+
 # The core computes the same in an unoptimised build: no library call may stand in for the
 # arithmetic the optimiser would do.
 echo "== debug (the core)"

@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
 # Builds the Debian package and checks its control data and contents.
-# Usage: check_package.sh BUILD_DIR EXPECTED_LIST
+# Usage: check_package.sh BUILD_DIR EXPECTED_LIST VERSION
 set -euo pipefail
-build=$1 expected=$2
+build=$1 expected=$2 version=$3
 cd "$build"
 cpack -G DEB >/dev/null
-deb=package/terne_1.00_amd64.deb
+deb=package/terne_${version}_amd64.deb
 test -f "$deb"
 
 info=$(dpkg-deb --info "$deb")
-for field in 'Package: terne' 'Version: 1.00' 'Architecture: amd64' 'Section: education'; do
+for field in 'Package: terne' "Version: $version" 'Architecture: amd64' 'Section: education' \
+    'Recommends: qt6-wayland'; do
     grep -q "^ $field\$" <<<"$info" || { echo "control lacks '$field'"; exit 1; }
 done
 # shlibdeps must have found the Qt libraries, and the window-system plugins are named by hand.
