@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test (installing what is missing first): the formatting,
-# the core's tests unoptimised, the release build's tests, the same under AddressSanitizer and
-# UndefinedBehaviorSanitizer, a fixed-seed run of each fuzz target, and the Windows program,
-# cross-built with MinGW-w64 and tested under Wine.
+# Builds everything and runs every test (installing what is missing first): the formatting and
+# the licence data, the core's tests unoptimised, the release build's tests, the same under
+# AddressSanitizer and UndefinedBehaviorSanitizer, a fixed-seed run of each fuzz target, the
+# Windows program, cross-built with MinGW-w64 and tested under Wine, and the Debian package.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh test
 echo "== format"
 find app bench check form fuzz tests -name '*.cpp' -o -name '*.h' | xargs clang-format --dry-run -Werror
+echo "== source tarball and licences"
+tests/debian/check_source.sh
 
 # The core computes the same in an unoptimised build: no library call may stand in for the
 # arithmetic the optimiser would do.
@@ -23,3 +25,7 @@ for preset in default asan fuzz windows; do
     cmake --build --preset "$preset"
     ctest --preset "$preset"
 done
+
+echo "== debian"
+scripts/build-deb.sh build/debian/package
+tests/debian/check_package.sh build/debian/package

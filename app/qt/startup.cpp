@@ -7,6 +7,7 @@
 #include <QFontDatabase>
 #include <QIcon>
 #include <QImage>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QPixmap>
 #include <QResource>
@@ -16,29 +17,35 @@
 
 namespace {
 
+// Whether Carlito and Qt's Italian texts are in the program, or come from the system.
+constexpr bool kEmbedded = TERNE_EMBED_RESOURCES;
+
 // "MS Sans Serif" exists only on Windows. Fontconfig's stand-in (usually DejaVu Sans) is too
-// wide for the fixed label sizes, so the program carries Carlito, whose widths fit them.
+// wide for the fixed label sizes; Carlito's widths fit them. The program carries Carlito where
+// it is built to, and otherwise uses the system's.
 void InstallFont() {
-    // Stored uncompressed, the font is read in place; a copy would add 0.6 MB to the memory.
-    const QString path = QStringLiteral(":/fonts/Carlito-Regular.ttf");
-    const QResource font(path);
-    const int id =
-        font.compressionAlgorithm() == QResource::NoCompression
-            ? QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
-                  reinterpret_cast<const char*>(font.data()), static_cast<qsizetype>(font.size())))
-            : QFontDatabase::addApplicationFont(path);
-    const QStringList families = QFontDatabase::applicationFontFamilies(id);
-    if (!families.isEmpty()) {
-        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), families.first());
+    QString family = QStringLiteral("Carlito");
+    if constexpr (kEmbedded) {
+        // Stored uncompressed, the font is read in place; a copy would add 0.6 MB to the memory.
+        const QResource font(QStringLiteral(":/fonts/Carlito-Regular.ttf"));
+        const int id = QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
+            reinterpret_cast<const char*>(font.data()), static_cast<qsizetype>(font.size())));
+        const QStringList families = QFontDatabase::applicationFontFamilies(id);
+        if (!families.isEmpty()) {
+            family = families.first();
+        }
     }
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), family);
 }
 
 // Qt's own texts (the text boxes' context menu, the OK button) in Italian whatever the user's
 // locale, like the rest of the interface.
 void InstallTranslations(QApplication& app) {
+    const QString folder = kEmbedded ? QStringLiteral(":/translations")
+                                     : QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     auto* translator = new QTranslator(&app);
     if (translator->load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"),
-                         QStringLiteral("_"), QStringLiteral(":/translations"))) {
+                         QStringLiteral("_"), folder)) {
         QApplication::installTranslator(translator);
     }
 }
