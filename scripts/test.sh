@@ -21,11 +21,15 @@ ctest --preset debug -R '^check\.'
 
 for preset in default asan fuzz windows; do
     echo "== $preset"
+    start=$SECONDS
     cmake --preset "$preset"
     cmake --build --preset "$preset"
     ctest --preset "$preset"
+    echo "-- $preset: $((SECONDS - start)) s"
 done
 
 echo "== debian"
+start=$SECONDS
 scripts/build-deb.sh build/debian/package
 tests/debian/check_package.sh build/debian/package
+echo "-- debian: $((SECONDS - start)) s"
