@@ -1,17 +1,15 @@
-// Form1 on Windows: the window and its controls from the control table, its keys, its fonts at
-// the window's DPI, and the two buttons' wiring.
+// Form1 on Windows: the window and its controls from the control table, its keys, its layout
+// at the window's DPI, and the two buttons' wiring.
 #include "form/win32/form1.h"
 
-#include <oleacc.h>
-
-#include <initializer_list>
 #include <system_error>
 #include <tuple>
 #include <utility>
 
 #include "check/triple_check.h"
-#include "form/box_text.h"
 #include "form/clear_all.h"
+#include "form/win32/fonts.h"
+#include "form/win32/wide_text.h"
 
 namespace {
 
@@ -22,91 +20,7 @@ COLORREF ToColorRef(Rgb colour) {
     return RGB(colour.red, colour.green, colour.blue);
 }
 
-std::wstring Wide(std::string_view bytes) {
-    const std::u16string text = FromBoxBytes(bytes);
-    return {text.begin(), text.end()};
-}
-
-// GetDpiForWindow exists from Windows 10 on; it is looked up so that the program also starts on
-// Windows 7 and 8, where every window has the system's DPI.
-int WindowDpi(HWND hwnd) {
-    using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
-    static const auto get_dpi = reinterpret_cast<GetDpiForWindowFunction>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
-    if (get_dpi != nullptr) {
-        return static_cast<int>(get_dpi(hwnd));
-    }
-    const HDC dc = GetDC(hwnd);
-    const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
-    ReleaseDC(hwnd, dc);
-    return dpi;
-}
-
-int CALLBACK NoteFontFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
-    *reinterpret_cast<bool*>(found) = true;
-    return 0;
-}
-
-bool FontInstalled(std::wstring_view face) {
-    LOGFONTW wanted{};
-    wanted.lfCharSet = DEFAULT_CHARSET;
-    face.copy(wanted.lfFaceName, LF_FACESIZE - 1);
-    bool found = false;
-    const HDC dc = GetDC(nullptr);
-    EnumFontFamiliesExW(dc, &wanted, NoteFontFound, reinterpret_cast<LPARAM>(&found), 0);
-    ReleaseDC(nullptr, dc);
-    return found;
-}
-
-// "MS Sans Serif" is a bitmap face with a few fixed sizes: from 125 % on it is blocky or too
-// small. "Microsoft Sans Serif" is its outline version, with the same design and widths, and
-// scales to any DPI. Where it is missing (Wine), Carlito stands in, as in the Linux window, whose
-// widths fit every caption; the table's face is the last resort.
-const std::wstring& FontFace() {
-    static const std::wstring face = [] {
-        for (const std::wstring_view outline : {L"Microsoft Sans Serif", L"Carlito"}) {
-            if (FontInstalled(outline)) {
-                return std::wstring(outline);
-            }
-        }
-        return Wide(kForm1.font_family);
-    }();
-    return face;
-}
-
-HFONT CreateTableFont(double points, int dpi) {
-    LOGFONTW font{};
-    font.lfHeight = -FontPixels(points, dpi);
-    font.lfWeight = FW_NORMAL;
-    font.lfCharSet = ANSI_CHARSET;
-    FontFace().copy(font.lfFaceName, LF_FACESIZE - 1);
-    return CreateFontIndirectW(&font);
-}
-
-// A caption is drawn from the label's top edge and cut at its bottom edge. Where a single line
-// of the font is taller than the label (the large "+" signs), centring that line puts the cut in
-// the font's empty leading instead of through the glyph.
-void CentreTallLine(HWND label, HFONT font, const ControlSpec& spec, int dpi) {
-    const std::wstring caption = Wide(spec.caption);
-    const HDC dc = GetDC(label);
-    const HGDIOBJ previous = SelectObject(dc, font);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    SIZE extent{};
-    GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
-    SelectObject(dc, previous);
-    ReleaseDC(label, dc);
-    const bool centre =
-        metrics.tmHeight > ToPixels(spec.height, dpi) && extent.cx <= ToPixels(spec.width, dpi);
-    const LONG_PTR style = GetWindowLongPtrW(label, GWL_STYLE);
-    SetWindowLongPtrW(label, GWL_STYLE, centre ? style | SS_CENTERIMAGE : style & ~SS_CENTERIMAGE);
-}
-
 }  // namespace
-
-void Form1::ComRelease::operator()(IAccPropServices* services) const {
-    services->Release();
-}
 
 Form1::Form1(std::string decimal_separator) : decimal_separator_(std::move(decimal_separator)) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -135,7 +49,7 @@ Form1::Form1(std::string decimal_separator) : decimal_separator_(std::move(decim
                                 "CreateWindowExW");
     }
     CreateControls();
-    Annotate();
+    annotations_.Annotate(controls_);
     LayOut(WindowDpi(hwnd_));
     saved_focus_ = box(TextBox::Text1);
 }
@@ -192,40 +106,6 @@ void Form1::CreateControls() {
         SetWindowPos(controls_[row], HWND_BOTTOM, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
-}
-
-// Screen readers name a box by the label that precedes it, and these boxes have none of their
-// own: the names and hints come from the table, as annotations of the boxes' accessible objects.
-void Form1::Annotate() {
-    IAccPropServices* services = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IAccPropServices, reinterpret_cast<void**>(&services)))) {
-        return;  // COM is not set up on this thread
-    }
-    annotations_.reset(services);
-    for (std::size_t row = 0; row < kControls.size(); ++row) {
-        const ControlSpec& spec = kControls[row];
-        if (!spec.accessible_name.empty()) {
-            services->SetHwndPropStr(controls_[row], OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_NAME,
-                                     Wide(spec.accessible_name).c_str());
-        }
-        if (!spec.accessible_description.empty()) {
-            services->SetHwndPropStr(controls_[row], OBJID_CLIENT, CHILDID_SELF,
-                                     PROPID_ACC_DESCRIPTION,
-                                     Wide(spec.accessible_description).c_str());
-        }
-    }
-}
-
-void Form1::RemoveAnnotations() {
-    if (!annotations_) {
-        return;
-    }
-    MSAAPROPID properties[] = {PROPID_ACC_NAME, PROPID_ACC_DESCRIPTION};
-    for (const HWND control : controls_) {
-        annotations_->ClearHwndProps(control, OBJID_CLIENT, CHILDID_SELF, properties, 2);
-    }
-    annotations_.reset();
 }
 
 void Form1::LayOut(int dpi) {
@@ -419,7 +299,7 @@ LRESULT Form1::HandleMessage(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpar
             return 0;
         }
         case WM_DESTROY:
-            RemoveAnnotations();
+            annotations_.Clear();
             PostQuitMessage(0);
             return 0;
         case WM_NCDESTROY:

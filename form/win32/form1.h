@@ -5,15 +5,13 @@
 #include <windows.h>
 
 #include <array>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "check/form_surface.h"
 #include "form/control_table.h"
-
-struct IAccPropServices;
+#include "form/win32/annotations.h"
 
 // A control's id in the window, by its row in kControls: what GetDlgItem and UI automation
 // (AutomationId) find it by. Clear of IDOK and IDCANCEL.
@@ -47,16 +45,10 @@ class Form1 : public FormSurface {
     void ShowMessage(std::string_view prompt) override;
 
   private:
-    struct ComRelease {
-        void operator()(IAccPropServices* services) const;
-    };
-
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam,
                                        LPARAM lparam) noexcept;
     LRESULT HandleMessage(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
     void CreateControls();
-    void Annotate();
-    void RemoveAnnotations();
     // Positions, sizes and fonts at `dpi`.
     void LayOut(int dpi);
     void MoveFocus(bool backwards);
@@ -72,7 +64,7 @@ class Form1 : public FormSurface {
     HWND saved_focus_ = nullptr;  // given back the focus when the window is activated again
     int dpi_ = 96;
     std::string decimal_separator_;
-    std::unique_ptr<IAccPropServices, ComRelease> annotations_;
+    BoxAnnotations annotations_;
 };
 
 // What the message loop does with each message it takes.

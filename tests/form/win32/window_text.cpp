@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "form/box_text.h"
 #include "form/control_table.h"
 
 namespace {
@@ -15,11 +14,6 @@ std::wstring ClassName(HWND hwnd) {
 }
 
 }  // namespace
-
-std::wstring Wide(std::string_view bytes) {
-    const std::u16string text = FromBoxBytes(bytes);
-    return {text.begin(), text.end()};
-}
 
 std::wstring WindowText(HWND hwnd) {
     std::wstring text(static_cast<std::size_t>(SendMessageW(hwnd, WM_GETTEXTLENGTH, 0, 0)), L'\0');

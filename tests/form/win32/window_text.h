@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-// A text from the tests' tables (UTF-8) as the boxes hold it.
-std::wstring Wide(std::string_view bytes);
+#include "form/win32/wide_text.h"  // Wide: a text of the tests' tables as the boxes hold it
+
 // A window's text, through WM_GETTEXT: also an edit box of another process.
 std::wstring WindowText(HWND hwnd);
 // The row of a control by its object name ("Text1", "Command2", "Label3(0)").

@@ -1,0 +1,45 @@
+// Screen readers name a box by the label that precedes it, and these boxes have none of their
+// own: the names and hints come from the table, as annotations (Dynamic Annotation) of the boxes'
+// accessible objects.
+#include "form/win32/annotations.h"
+
+#include <oleacc.h>
+
+#include "form/win32/wide_text.h"
+
+void BoxAnnotations::Release::operator()(IAccPropServices* services) const {
+    services->Release();
+}
+
+void BoxAnnotations::Annotate(const std::array<HWND, kControls.size()>& controls) {
+    IAccPropServices* services = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_IAccPropServices, reinterpret_cast<void**>(&services)))) {
+        return;
+    }
+    services_.reset(services);
+    controls_ = controls;
+    for (std::size_t row = 0; row < kControls.size(); ++row) {
+        const ControlSpec& spec = kControls[row];
+        if (!spec.accessible_name.empty()) {
+            services->SetHwndPropStr(controls[row], OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_NAME,
+                                     Wide(spec.accessible_name).c_str());
+        }
+        if (!spec.accessible_description.empty()) {
+            services->SetHwndPropStr(controls[row], OBJID_CLIENT, CHILDID_SELF,
+                                     PROPID_ACC_DESCRIPTION,
+                                     Wide(spec.accessible_description).c_str());
+        }
+    }
+}
+
+void BoxAnnotations::Clear() {
+    if (!services_) {
+        return;
+    }
+    MSAAPROPID properties[] = {PROPID_ACC_NAME, PROPID_ACC_DESCRIPTION};
+    for (const HWND control : controls_) {
+        services_->ClearHwndProps(control, OBJID_CLIENT, CHILDID_SELF, properties, 2);
+    }
+    services_.reset();
+}

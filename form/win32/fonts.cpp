@@ -1,0 +1,87 @@
+// The Win32 window's fonts and DPI.
+#include "form/win32/fonts.h"
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "form/win32/wide_text.h"
+
+namespace {
+
+int CALLBACK NoteFontFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
+bool FontInstalled(std::wstring_view face) {
+    LOGFONTW wanted{};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    face.copy(wanted.lfFaceName, LF_FACESIZE - 1);
+    bool found = false;
+    const HDC dc = GetDC(nullptr);
+    EnumFontFamiliesExW(dc, &wanted, NoteFontFound, reinterpret_cast<LPARAM>(&found), 0);
+    ReleaseDC(nullptr, dc);
+    return found;
+}
+
+// "MS Sans Serif" is a bitmap face with a few fixed sizes: from 125 % on it is blocky or too
+// small. "Microsoft Sans Serif" is its outline version, with the same design and widths, and
+// scales to any DPI. Where it is missing (Wine), Carlito stands in, as in the Linux window, whose
+// widths fit every caption; the table's face is the last resort.
+const std::wstring& FontFace() {
+    static const std::wstring face = [] {
+        for (const std::wstring_view outline : {L"Microsoft Sans Serif", L"Carlito"}) {
+            if (FontInstalled(outline)) {
+                return std::wstring(outline);
+            }
+        }
+        return Wide(kForm1.font_family);
+    }();
+    return face;
+}
+
+}  // namespace
+
+// GetDpiForWindow exists from Windows 10 on; it is looked up so that the program also starts on
+// Windows 7 and 8, where every window has the system's DPI.
+int WindowDpi(HWND hwnd) {
+    using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+    static const auto get_dpi = reinterpret_cast<GetDpiForWindowFunction>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    if (get_dpi != nullptr) {
+        return static_cast<int>(get_dpi(hwnd));
+    }
+    const HDC dc = GetDC(hwnd);
+    const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+    ReleaseDC(hwnd, dc);
+    return dpi;
+}
+
+HFONT CreateTableFont(double points, int dpi) {
+    LOGFONTW font{};
+    font.lfHeight = -FontPixels(points, dpi);
+    font.lfWeight = FW_NORMAL;
+    font.lfCharSet = ANSI_CHARSET;
+    FontFace().copy(font.lfFaceName, LF_FACESIZE - 1);
+    return CreateFontIndirectW(&font);
+}
+
+// A caption is drawn from the label's top edge and cut at its bottom edge. Where a single line
+// of the font is taller than the label (the large "+" signs), centring that line puts the cut in
+// the font's empty leading instead of through the glyph.
+void CentreTallLine(HWND label, HFONT font, const ControlSpec& spec, int dpi) {
+    const std::wstring caption = Wide(spec.caption);
+    const HDC dc = GetDC(label);
+    const HGDIOBJ previous = SelectObject(dc, font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
+    SelectObject(dc, previous);
+    ReleaseDC(label, dc);
+    const bool centre =
+        metrics.tmHeight > ToPixels(spec.height, dpi) && extent.cx <= ToPixels(spec.width, dpi);
+    const LONG_PTR style = GetWindowLongPtrW(label, GWL_STYLE);
+    SetWindowLongPtrW(label, GWL_STYLE, centre ? style | SS_CENTERIMAGE : style & ~SS_CENTERIMAGE);
+}
