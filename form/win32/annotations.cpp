@@ -20,15 +20,15 @@ void BoxAnnotations::Annotate(const std::array<HWND, kControls.size()>& controls
     services_.reset(services);
     controls_ = controls;
     for (std::size_t row = 0; row < kControls.size(); ++row) {
-        const ControlSpec& spec = kControls[row];
-        if (!spec.accessible_name.empty()) {
+        const ControlSpec& entry = kControls[row];
+        if (!entry.accessible_name.empty()) {
             services->SetHwndPropStr(controls[row], OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_NAME,
-                                     Wide(spec.accessible_name).c_str());
+                                     Wide(entry.accessible_name).c_str());
         }
-        if (!spec.accessible_description.empty()) {
+        if (!entry.accessible_description.empty()) {
             services->SetHwndPropStr(controls[row], OBJID_CLIENT, CHILDID_SELF,
                                      PROPID_ACC_DESCRIPTION,
-                                     Wide(spec.accessible_description).c_str());
+                                     Wide(entry.accessible_description).c_str());
         }
     }
 }

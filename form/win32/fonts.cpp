@@ -70,8 +70,8 @@ HFONT CreateTableFont(double points, int dpi) {
 // A caption is drawn from the label's top edge and cut at its bottom edge. Where a single line
 // of the font is taller than the label (the large "+" signs), centring that line puts the cut in
 // the font's empty leading instead of through the glyph.
-void CentreTallLine(HWND label, HFONT font, const ControlSpec& spec, int dpi) {
-    const std::wstring caption = Wide(spec.caption);
+void CentreTallLine(HWND label, HFONT font, const ControlSpec& entry, int dpi) {
+    const std::wstring caption = Wide(entry.caption);
     const HDC dc = GetDC(label);
     const HGDIOBJ previous = SelectObject(dc, font);
     TEXTMETRICW metrics{};
@@ -81,7 +81,7 @@ void CentreTallLine(HWND label, HFONT font, const ControlSpec& spec, int dpi) {
     SelectObject(dc, previous);
     ReleaseDC(label, dc);
     const bool centre =
-        metrics.tmHeight > ToPixels(spec.height, dpi) && extent.cx <= ToPixels(spec.width, dpi);
+        metrics.tmHeight > ToPixels(entry.height, dpi) && extent.cx <= ToPixels(entry.width, dpi);
     const LONG_PTR style = GetWindowLongPtrW(label, GWL_STYLE);
     SetWindowLongPtrW(label, GWL_STYLE, centre ? style | SS_CENTERIMAGE : style & ~SS_CENTERIMAGE);
 }

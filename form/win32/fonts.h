@@ -10,4 +10,4 @@ int WindowDpi(HWND hwnd);
 // A font of the table at `points`, sized in pixels for `dpi`, in the face the window uses.
 HFONT CreateTableFont(double points, int dpi);
 // Centres the caption of a label whose one line is taller than the label (see fonts.cpp).
-void CentreTallLine(HWND label, HFONT font, const ControlSpec& spec, int dpi);
+void CentreTallLine(HWND label, HFONT font, const ControlSpec& entry, int dpi);

@@ -67,11 +67,11 @@ Form1::~Form1() {
 void Form1::CreateControls() {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     for (const std::size_t row : kCreationOrder) {
-        const ControlSpec& spec = kControls[row];
+        const ControlSpec& entry = kControls[row];
         const wchar_t* window_class = L"STATIC";
         DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
         DWORD extended_style = 0;
-        switch (spec.kind()) {
+        switch (entry.kind()) {
             case ControlKind::Label:
                 style |= SS_LEFT | SS_NOPREFIX;  // word-wrapped, and "&" is just a character
                 break;
@@ -87,9 +87,9 @@ void Form1::CreateControls() {
         }
         const auto id = static_cast<INT_PTR>(ControlId(row));
         controls_[row] =
-            CreateWindowExW(extended_style, window_class, Wide(spec.caption).c_str(), style, 0, 0,
+            CreateWindowExW(extended_style, window_class, Wide(entry.caption).c_str(), style, 0, 0,
                             0, 0, hwnd_, reinterpret_cast<HMENU>(id), instance, nullptr);
-        if (spec.kind() == ControlKind::TextBox) {
+        if (entry.kind() == ControlKind::TextBox) {
             SendMessageW(controls_[row], EM_SETLIMITTEXT, kMaxBoxLength, 0);
         }
     }
@@ -124,16 +124,15 @@ void Form1::LayOut(int dpi) {
         return font;
     };
     for (std::size_t row = 0; row < kControls.size(); ++row) {
-        const ControlSpec& spec = kControls[row];
+        const ControlSpec& entry = kControls[row];
         const HWND control = controls_[row];
-        SetWindowPos(control, nullptr, ToPixels(spec.left, dpi), ToPixels(spec.top, dpi),
-                     ToPixels(spec.width, dpi), ToPixels(spec.height, dpi),
+        SetWindowPos(control, nullptr, ToPixels(entry.left, dpi), ToPixels(entry.top, dpi),
+                     ToPixels(entry.width, dpi), ToPixels(entry.height, dpi),
                      SWP_NOZORDER | SWP_NOACTIVATE);
-        const HFONT font =
-            font_for(spec.font_points == kDefaultFont ? kForm1.font_points : spec.font_points);
+        const HFONT font = font_for(FontPoints(entry));
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);  // drawn below
-        if (spec.kind() == ControlKind::Label) {
-            CentreTallLine(control, font, spec, dpi);
+        if (entry.kind() == ControlKind::Label) {
+            CentreTallLine(control, font, entry, dpi);
         }
     }
     for (const HFONT font : previous) {

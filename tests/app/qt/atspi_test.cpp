@@ -140,22 +140,22 @@ TEST_F(Atspi, ControlsComeInReadingOrderWithTheirRolesNamesAndPlaces) {
     const std::vector<Accessible> children = Children(form_.object);
     ASSERT_EQ(children.size(), kControls.size());
     for (std::size_t row = 0; row < kControls.size(); ++row) {
-        const ControlSpec& spec = kControls[row];
+        const ControlSpec& entry = kControls[row];
         AtspiAccessible* child = children[row].object;
-        SCOPED_TRACE(ObjectName(spec));
-        EXPECT_EQ(Role(child), ExpectedRole(spec.kind()));
+        SCOPED_TRACE(ObjectName(entry));
+        EXPECT_EQ(Role(child), ExpectedRole(entry.kind()));
         const std::string_view name =
-            spec.kind() == ControlKind::TextBox ? spec.accessible_name : spec.caption;
+            entry.kind() == ControlKind::TextBox ? entry.accessible_name : entry.caption;
         EXPECT_EQ(Name(child), name);
-        EXPECT_EQ(Description(child), spec.accessible_description);
+        EXPECT_EQ(Description(child), entry.accessible_description);
         AtspiComponent* component = atspi_accessible_get_component_iface(child);
         ASSERT_NE(component, nullptr);
         AtspiRect* rect = atspi_component_get_extents(component, ATSPI_COORD_TYPE_WINDOW, nullptr);
         ASSERT_NE(rect, nullptr);
-        EXPECT_EQ(rect->x, ToPixels(spec.left, 96));
-        EXPECT_EQ(rect->y, ToPixels(spec.top, 96));
-        EXPECT_EQ(rect->width, ToPixels(spec.width, 96));
-        EXPECT_EQ(rect->height, ToPixels(spec.height, 96));
+        EXPECT_EQ(rect->x, ToPixels(entry.left, 96));
+        EXPECT_EQ(rect->y, ToPixels(entry.top, 96));
+        EXPECT_EQ(rect->width, ToPixels(entry.width, 96));
+        EXPECT_EQ(rect->height, ToPixels(entry.height, 96));
         g_free(rect);
         g_object_unref(component);
     }

@@ -79,9 +79,8 @@ class Form1LayoutTest : public QObject, Form1Fixture {
     // desktop set to another DPI must not grow them out of their fixed boxes.
     void fontsAreSizedInPixels() {
         for (std::size_t row = 0; row < kControls.size(); ++row) {
-            const ControlSpec& spec = kControls[row];
-            const double points =
-                spec.font_points == kDefaultFont ? kForm1.font_points : spec.font_points;
+            const ControlSpec& entry = kControls[row];
+            const double points = FontPoints(entry);
             QCOMPARE(QFontInfo(form_->control(row)->font()).pixelSize(), FontPixels(points, 96));
         }
     }

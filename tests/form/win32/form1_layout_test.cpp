@@ -50,15 +50,14 @@ void ExpectLayoutAt(const Form1& form, int dpi) {
     EXPECT_EQ(client.right, Scaled(kForm1.client_width, dpi));
     EXPECT_EQ(client.bottom, Scaled(kForm1.client_height, dpi));
     for (std::size_t row = 0; row < kControls.size(); ++row) {
-        const ControlSpec& spec = kControls[row];
+        const ControlSpec& entry = kControls[row];
         const RECT rect = RectInForm(form, row);
-        EXPECT_EQ(rect.left, Scaled(spec.left, dpi)) << spec.name;
-        EXPECT_EQ(rect.top, Scaled(spec.top, dpi)) << spec.name;
-        EXPECT_EQ(rect.right - rect.left, Scaled(spec.width, dpi)) << spec.name;
-        EXPECT_EQ(rect.bottom - rect.top, Scaled(spec.height, dpi)) << spec.name;
-        const double points =
-            spec.font_points == kDefaultFont ? kForm1.font_points : spec.font_points;
-        EXPECT_EQ(FontHeight(form.control(row)), Pixels(points, dpi)) << spec.name;
+        EXPECT_EQ(rect.left, Scaled(entry.left, dpi)) << entry.name;
+        EXPECT_EQ(rect.top, Scaled(entry.top, dpi)) << entry.name;
+        EXPECT_EQ(rect.right - rect.left, Scaled(entry.width, dpi)) << entry.name;
+        EXPECT_EQ(rect.bottom - rect.top, Scaled(entry.height, dpi)) << entry.name;
+        const double points = FontPoints(entry);
+        EXPECT_EQ(FontHeight(form.control(row)), Pixels(points, dpi)) << entry.name;
     }
 }
 
