@@ -142,6 +142,36 @@ double numeric_text_detail::ScanTextToNumber(std::string_view text, std::string_
     return scan.negative ? -value : value;
 }
 
+bool UnderflowsToZero(std::string_view text) {
+    const Scan scan = ScanNumber(text, ".");
+    const std::string_view mantissa =
+        text.substr(scan.digits_begin, scan.mantissa_end - scan.digits_begin);
+    if (scan.negative || mantissa.find_first_of("123456789") == std::string_view::npos) {
+        return false;
+    }
+    try {
+        return TextToNumber(text) == 0.0;
+    } catch (const NumberOutOfRange&) {
+        return false;
+    }
+}
+
+std::string_view UsableSeparator(std::string_view separator) {
+    constexpr std::string_view kPoint = ".";
+    // Blanks a locale may use: the ASCII ones, no-break space, figure space, narrow no-break space.
+    constexpr std::string_view kSpaces[] = {"\xC2\xA0", "\xE2\x80\x87", "\xE2\x80\xAF"};
+    if (separator.empty() || separator.size() > NumberText::kMaxSeparator ||
+        separator.find_first_of("0123456789+-Ee \t\n\v\f\r") != std::string_view::npos) {
+        return kPoint;
+    }
+    for (const std::string_view space : kSpaces) {
+        if (separator.find(space) != std::string_view::npos) {
+            return kPoint;
+        }
+    }
+    return separator;
+}
+
 NumberText NumberToText(double x, std::string_view separator) {
     if (separator.size() > NumberText::kMaxSeparator) {
         throw std::length_error("decimal separator longer than 32 bytes");

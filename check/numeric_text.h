@@ -56,6 +56,15 @@ inline double TextToNumber(std::string_view text, std::string_view separator = "
     return numeric_text_detail::ScanTextToNumber(text, ".");  // out of range: too large or small?
 }
 
+// True when `text` starts with a positive number that reads as 0 only because it is too small
+// for binary64, as "1E-400" does; "0", "0E-400", "-1E-400" and "abc" are not such numbers.
+bool UnderflowsToZero(std::string_view text);
+
+// The separator the squares can be written with and read back: the locale's own, unless a
+// number's text could not be told apart from it (empty, longer than a NumberText holds, or
+// holding a digit, a sign, E or e, or white space). Then the point.
+std::string_view UsableSeparator(std::string_view separator);
+
 // A number's text, held inline so that writing a number never allocates.
 class NumberText {
   public:
@@ -67,11 +76,13 @@ class NumberText {
     bool empty() const { return size_ == 0; }
     bool operator==(std::string_view other) const { return view() == other; }
 
+    // The longest decimal separator it holds, in bytes.
+    static constexpr std::size_t kMaxSeparator = 32;
+
   private:
     friend NumberText NumberToText(double x, std::string_view separator);
 
     // "%.15G" writes at most 22 characters, one of them the decimal point.
-    static constexpr std::size_t kMaxSeparator = 32;
     std::array<char, 21 + kMaxSeparator> chars_;
     std::size_t size_ = 0;
 };

@@ -52,7 +52,8 @@ std::optional<ShownSquare> Square(double entry, std::string_view separator) {
 
 }  // namespace
 
-void TripleCheck(FormSurface& surface, std::string_view separator) {
+void TripleCheck(FormSurface& surface, std::string_view locale_separator) {
+    const std::string_view separator = UsableSeparator(locale_separator);
     const std::string a = surface.GetText(TextBox::Text1);
     const std::string b = surface.GetText(TextBox::Text2);
     const std::string c = surface.GetText(TextBox::Text3);
@@ -61,7 +62,11 @@ void TripleCheck(FormSurface& surface, std::string_view separator) {
     const double a_number = ReadEntry(a);
     const double b_number = ReadEntry(b);
     const double c_number = ReadEntry(c);
-    if (!(a_number > 0.0 && b_number > 0.0 && c_number > 0.0)) {
+    // A positive number too small for binary64 reads as 0; it is refused below as too small.
+    const auto positive = [](double number, std::string_view text) {
+        return number > 0.0 || UnderflowsToZero(text);
+    };
+    if (!(positive(a_number, a) && positive(b_number, b) && positive(c_number, c))) {
         surface.ShowMessage(kInvalidEntries);
         return;
     }

@@ -11,6 +11,7 @@ inline constexpr std::string_view kTooLarge = "Impossibile: valori troppo grandi
 inline constexpr std::string_view kTooSmall = "Impossibile: valori troppo piccoli.";
 
 // Reads Text1..Text3, writes the power row, the squares row and the verdict, or shows a warning
-// and writes nothing. `separator` is the decimal separator the squares are written with; the
-// entries themselves are always read with the point. Throws nothing of its own on any input.
-void TripleCheck(FormSurface& surface, std::string_view separator = ".");
+// and writes nothing. `locale_separator` is the decimal separator the squares are written with
+// (the point instead, where it could be mistaken for part of a number); the entries themselves
+// are always read with the point. Throws nothing of its own on any input.
+void TripleCheck(FormSurface& surface, std::string_view locale_separator = ".");

@@ -62,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
         Hostile{"leading_space", " 3", Outcome::Triple},
         Hostile{"trailing_space", "3 ", Outcome::Triple},
         Hostile{"leading_tab", "\t3", Outcome::Triple},
-        Hostile{"underflow", "1E-400", Outcome::Invalid},
+        Hostile{"underflow", "1E-400", Outcome::TooSmall},
         Hostile{"overflow", "1E400", Outcome::TooLarge},
         Hostile{"negative_overflow", "-1E400", Outcome::Invalid},
         Hostile{"digits_100000", kHundredThousandDigits, Outcome::TooLarge},

@@ -180,7 +180,8 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"abc", "4", "5", kInvalidEntries}, Refusal{"-3", "4", "5", kInvalidEntries},
         Refusal{"3", "4", "-0", kInvalidEntries}, Refusal{"abc", "def", "", kInvalidEntries},
         Refusal{"inf", "nan", "0x10", kInvalidEntries},
-        Refusal{"1E-400", "4", "5", kInvalidEntries}, Refusal{"-1E400", "4", "5", kInvalidEntries},
+        Refusal{"-1E-400", "4", "5", kInvalidEntries}, Refusal{"0E-400", "4", "5", kInvalidEntries},
+        Refusal{"-1E400", "4", "5", kInvalidEntries},
         Refusal{"\xEF\xBC\x93", "4", "5", kInvalidEntries},
         // Wrong entries take precedence over numbers that are out of range.
         Refusal{"1E400", "abc", "5", kInvalidEntries},
@@ -199,7 +200,51 @@ INSTANTIATE_TEST_SUITE_P(TooSmall, Refusals,
                          testing::Values(Refusal{"1E-200", "1E-200", "1E-200", kTooSmall},
                                          Refusal{"1e-160", "1", "1", kTooSmall},
                                          Refusal{"3", "4", "1E-155", kTooSmall},
-                                         Refusal{"4.9e-324", "1", "1", kTooSmall}));
+                                         Refusal{"4.9e-324", "1", "1", kTooSmall},
+                                         // positive, but below the smallest subnormal
+                                         Refusal{"1E-400", "4", "5", kTooSmall},
+                                         Refusal{"3", "4", "+0.0001e-330", kTooSmall},
+                                         Refusal{"1E-400", "1E200", "1", kTooLarge}));
+
+// A locale separator that a number's text could contain would change what the squares read
+// back as ("2025" for 2.25 with "0", 1 for 1E+16 with "E"); the point stands in for it.
+class UnusableSeparators : public testing::TestWithParam<std::string> {};
+
+TEST_P(UnusableSeparators, GiveThePointAndTheRightVerdicts) {
+    RecordingSurface surface;
+    surface.TypeEntries("1.5", "2", "2.5");
+    ASSERT_NO_THROW(TripleCheck(surface, GetParam()));
+    EXPECT_EQ(surface.ResultTexts(), Equal("1.5", "2", "2.5", "2.25", "4", "6.25"));
+    surface.TypeEntries("0.03", "0.04", "0.05");
+    TripleCheck(surface, GetParam());
+    EXPECT_EQ(surface.text(Text12), "è");
+    surface.TypeEntries("1E8", "1E8", "1.4142135623730951");
+    TripleCheck(surface, GetParam());
+    EXPECT_EQ(surface.ResultTexts(),
+              Unequal("1E8", "1E8", "1.4142135623730951", "1E+16", "1E+16", "2"));
+    EXPECT_TRUE(surface.messages().empty());
+}
+
+std::string Repeated(std::string_view unit, int times) {
+    std::string text;
+    for (int i = 0; i < times; ++i) {
+        text += unit;
+    }
+    return text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, UnusableSeparators,
+                         testing::Values("", "0", "5", "E", "e", "+", "-", " ", "\t", "1,",
+                                         "\xC2\xA0", "\xE2\x80\xAF", Repeated("x", 40),
+                                         Repeated("\xE2\x82\xAC", 11)));
+
+TEST(TripleCheck, ALongButUsableSeparatorIsKept) {
+    RecordingSurface surface;
+    surface.TypeEntries("1.5", "2", "2.5");
+    TripleCheck(surface, Repeated("\xE2\x82\xAC", 10));
+    EXPECT_EQ(surface.text(Text8), "2" + Repeated("\xE2\x82\xAC", 10) + "25");
+    EXPECT_EQ(surface.text(Text12), "è");
+}
 
 TEST(TripleCheck, LongEntriesAreCopiedWhole) {
     RecordingSurface surface;
