@@ -9,9 +9,8 @@
 
 #include <array>
 #include <string>
+#include <utility>
 
-#include "check/triple_check.h"
-#include "form/clear_all.h"
 #include "form/control_table.h"
 #include "form/qt/box_string.h"
 #include "form/qt/command_button.h"
@@ -125,7 +124,7 @@ QAccessibleInterface* AccessibleForm1(const QString&, QObject* object) {
 }  // namespace
 
 Form1::Form1(std::string decimal_separator, QWidget* parent)
-    : QWidget(parent), decimal_separator_(std::move(decimal_separator)) {
+    : QWidget(parent), commands_(*this, std::move(decimal_separator)) {
     setWindowTitle(ToQString(kForm1.caption));
     resize(Pixels(kForm1.client_width), Pixels(kForm1.client_height));
     setAutoFillBackground(true);
@@ -202,9 +201,9 @@ void Form1::ShowMessage(std::string_view prompt) {
 }
 
 void Form1::Command1_Click() {
-    ClearAll(*this);
+    commands_.Run(Command::ClearAll);
 }
 
 void Form1::Command2_Click() {
-    TripleCheck(*this, decimal_separator_);
+    commands_.Run(Command::TripleCheck);
 }

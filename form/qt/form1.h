@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "check/form_surface.h"
+#include "form/commands.h"
 #include "form/control_table.h"
 
 class QLineEdit;
@@ -36,5 +37,5 @@ class Form1 : public QWidget, public FormSurface {
 
     std::array<QWidget*, kControls.size()> controls_{};
     std::array<QLineEdit*, kTextBoxCount> text_boxes_{};
-    std::string decimal_separator_;
+    Commands commands_;
 };

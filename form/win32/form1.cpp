@@ -6,8 +6,6 @@
 #include <tuple>
 #include <utility>
 
-#include "check/triple_check.h"
-#include "form/clear_all.h"
 #include "form/win32/fonts.h"
 #include "form/win32/wide_text.h"
 
@@ -22,7 +20,7 @@ COLORREF ToColorRef(Rgb colour) {
 
 }  // namespace
 
-Form1::Form1(std::string decimal_separator) : decimal_separator_(std::move(decimal_separator)) {
+Form1::Form1(std::string decimal_separator) : commands_(*this, std::move(decimal_separator)) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     background_ = CreateSolidBrush(ToColorRef(kForm1.background));
 
@@ -334,11 +332,11 @@ void Form1::ShowMessage(std::string_view prompt) {
 }
 
 void Form1::Command1_Click() {
-    ClearAll(*this);
+    commands_.Run(Command::ClearAll);
 }
 
 void Form1::Command2_Click() {
-    TripleCheck(*this, decimal_separator_);
+    commands_.Run(Command::TripleCheck);
 }
 
 void TranslateAndDispatch(Form1& form, const MSG& message) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "check/form_surface.h"
+#include "form/commands.h"
 #include "form/control_table.h"
 #include "form/win32/annotations.h"
 
@@ -63,7 +64,7 @@ class Form1 : public FormSurface {
     HBRUSH background_ = nullptr;
     HWND saved_focus_ = nullptr;  // given back the focus when the window is activated again
     int dpi_ = 96;
-    std::string decimal_separator_;
+    Commands commands_;
     BoxAnnotations annotations_;
 };
 
