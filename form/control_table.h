@@ -83,10 +83,12 @@ constexpr double FontPoints(const ControlSpec& control) {
     return control.font_points == kDefaultFont ? kForm1.font_points : control.font_points;
 }
 
-// A line edit lays out its whole line on every change: measured under Xvfb, 100,000 characters
-// take about 70 ms to set and paint, a million 600 ms. A click on VERIFICA may copy three entries,
-// so 100,000 keeps every action well under a quarter of a second; longer pastes are cut there.
-inline constexpr int kMaxBoxLength = 100'000;
+// The most characters a box holds; longer pastes and texts set from outside are cut there. An edit
+// box lays out its whole line on every change, and under Wine that takes time with the square of
+// the line (bench/actions/win32/worst_actions.cpp): VERIFICA, which copies three entries, froze
+// the window for 0.19 s at 2,000 characters and 23 s at 100,000, against 0.05 s at 1,000. No
+// number needs more: a binary64 written out in full takes at most 767 significant digits.
+inline constexpr int kMaxBoxLength = 1'000;
 
 namespace control_table_detail {
 using enum TextBox;

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include <exception>
 #include <string>
 
 #include "form/box_text.h"
@@ -29,10 +30,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show_command) {
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     int exit_code = 0;
-    {
+    try {
         Form1 form(UserDecimalSeparator());
         form.Show(show_command);
         exit_code = RunMessageLoop(form);
+    } catch (const std::exception& error) {
+        ReportFailure(nullptr, error.what());
+        exit_code = 1;
     }
     if (SUCCEEDED(com)) {
         CoUninitialize();

@@ -2,6 +2,9 @@
 // at the window's DPI, and the two buttons' wiring.
 #include "form/win32/form1.h"
 
+#include <commctrl.h>
+
+#include <algorithm>
 #include <system_error>
 #include <tuple>
 #include <utility>
@@ -16,6 +19,23 @@ constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 
 COLORREF ToColorRef(Rgb colour) {
     return RGB(colour.red, colour.green, colour.blue);
+}
+
+// An edit box's limit holds for typing and pastes, but not for WM_SETTEXT, which any program may
+// send: a text longer than the limit is cut there too.
+LRESULT CALLBACK CutLongTexts(HWND edit, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                              DWORD_PTR) {
+    if (message == WM_SETTEXT && lparam != 0) {
+        const auto* text = reinterpret_cast<const wchar_t*>(lparam);
+        const wchar_t* const past_limit = text + kMaxBoxLength;
+        if (std::find(text, past_limit + 1, L'\0') > past_limit) {
+            const std::wstring cut(text, past_limit);
+            return DefSubclassProc(edit, message, wparam, reinterpret_cast<LPARAM>(cut.c_str()));
+        }
+    } else if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(edit, CutLongTexts, 0);
+    }
+    return DefSubclassProc(edit, message, wparam, lparam);
 }
 
 }  // namespace
@@ -89,6 +109,7 @@ void Form1::CreateControls() {
                             0, 0, hwnd_, reinterpret_cast<HMENU>(id), instance, nullptr);
         if (entry.kind() == ControlKind::TextBox) {
             SendMessageW(controls_[row], EM_SETLIMITTEXT, kMaxBoxLength, 0);
+            SetWindowSubclass(controls_[row], CutLongTexts, 0, 0);
         }
     }
 
@@ -346,10 +367,33 @@ void TranslateAndDispatch(Form1& form, const MSG& message) {
     }
 }
 
-int RunMessageLoop(Form1& form) {
+int RunMessageLoop(Form1& form, const MessageSource& get_message) {
     MSG message{};
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    int failures = 0;  // in a row
+    for (;;) {
+        const BOOL got = get_message(message);
+        if (got == 0) {
+            return static_cast<int>(message.wParam);
+        }
+        if (got == -1) {
+            // A message that could not be taken is lost, and the window goes on; a loop that
+            // takes nothing any more is reported and ends.
+            if (++failures == kMaxMessageFailures) {
+                ReportFailure(form.hwnd(), "GetMessageW", GetLastError());
+                return 1;
+            }
+            continue;
+        }
+        failures = 0;
         TranslateAndDispatch(form, message);
     }
-    return static_cast<int>(message.wParam);
+}
+
+void ReportFailure(HWND owner, std::string_view what, DWORD error) {
+    std::wstring text = L"Impossibile proseguire: " + Wide(what) + L" non è riuscita";
+    if (error != 0) {
+        text += L" (errore " + std::to_wstring(error) + L")";
+    }
+    text += L".\n\nCannot go on: " + Wide(what) + L" failed.";
+    MessageBoxW(owner, text.c_str(), Wide(kApplicationTitle).c_str(), MB_OK | MB_ICONERROR);
 }

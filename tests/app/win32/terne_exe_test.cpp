@@ -155,6 +155,24 @@ TEST_F(TerneExe, VerifiesWhatIsTypedInto) {
     }
 }
 
+// Another program's WM_SETTEXT is not held by the box's limit; the window cuts it there, and one
+// too large to be taken at all (Wine fails GetMessageW on it) ends nothing.
+TEST_F(TerneExe, TextsSetFromOutsideAreCutAtTheLimit) {
+    for (const std::size_t length : {std::size_t{kMaxBoxLength} + 1, std::size_t{2'000'000}}) {
+        SCOPED_TRACE(length);
+        const std::wstring text = L"3." + std::wstring(length - 2, L'0');
+        DWORD_PTR ignored = 0;
+        // Under Wine the largest is never delivered: the call times out.
+        SendMessageTimeoutW(Box(1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                            SMTO_NORMAL, 3'000, &ignored);
+        ASSERT_EQ(WaitForSingleObject(process_.hProcess, 200), WAIT_TIMEOUT) << "terne.exe ended";
+        const std::wstring kept = WindowText(Box(1));
+        EXPECT_TRUE(kept.empty() || kept == text.substr(0, kMaxBoxLength)) << kept.size();
+    }
+    SendMessageW(Box(1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"3"));
+    EXPECT_EQ(WindowText(Box(1)), L"3");  // still at work
+}
+
 TEST_F(TerneExe, EndsWhenItsWindowIsClosed) {
     PostMessageW(form_, WM_CLOSE, 0, 0);
     ASSERT_EQ(WaitForSingleObject(process_.hProcess, kPatience), WAIT_OBJECT_0);

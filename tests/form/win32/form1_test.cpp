@@ -125,6 +125,45 @@ TEST_F(Form1Test, AzzeraEmptiesEveryBox) {
     EXPECT_TRUE(watcher_->seen().empty());
 }
 
+// Real input is blocked while the warning is up, but posted clicks and commands reach the button
+// through the warning's own loop, as a screen reader's may.
+TEST_F(Form1Test, ClicksWhileTheWarningIsOpenStackNoWarnings) {
+    TypeEntries("abc", "4", "5");
+    const HWND verifica = control("Command2");
+    const auto id = static_cast<WORD>(GetDlgCtrlID(verifica));
+    for (int i = 0; i < 10; ++i) {
+        PostMessageW(verifica, BM_CLICK, 0, 0);
+        PostMessageW(form_->hwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(verifica));
+    }
+    Pump(200);
+    EXPECT_EQ(watcher_->seen().size(), 1u);
+}
+
+// The loop's results in turn; the quit message's exit code is 7.
+MessageSource Script(std::vector<BOOL> results) {
+    return [results = std::move(results), next = std::size_t{0}](MSG& message) mutable {
+        const BOOL got = next < results.size() ? results[next++] : 0;
+        message = MSG{};
+        message.message = got == 0 ? WM_QUIT : WM_NULL;
+        message.wParam = got == 0 ? 7 : 0;
+        return got;
+    };
+}
+
+TEST_F(Form1Test, TheMessageLoopEndsOnlyOnAQuitOrOnFailuresThatLast) {
+    EXPECT_EQ(RunMessageLoop(*form_, Script({1, -1, 1, -1, -1, 1, 0})), 7);
+    EXPECT_TRUE(watcher_->seen().empty());
+
+    std::vector<BOOL> failing(kMaxMessageFailures - 1, -1);
+    failing.push_back(1);  // a message in between starts the count again
+    failing.insert(failing.end(), kMaxMessageFailures, -1);
+    EXPECT_EQ(RunMessageLoop(*form_, Script(failing)), 1);
+    ASSERT_EQ(watcher_->seen().size(), 1u);
+    EXPECT_NE(watcher_->seen().front().text.find(L"GetMessageW"), std::wstring::npos);
+    EXPECT_TRUE(watcher_->seen().front().icon);
+}
+
 TEST_F(Form1Test, SquaresUseTheLocaleSeparator) {
     Close();
     Open(",");
@@ -145,15 +184,15 @@ void SetClipboard(const std::wstring& text) {
     CloseClipboard();
 }
 
-TEST_F(Form1Test, AHundredThousandCharacterEntryIsKeptWholeAndALongerPasteIsCut) {
-    const std::wstring entry = L"3." + std::wstring(100'000 - 2, L'0');
+TEST_F(Form1Test, AnEntryAtTheLimitIsKeptWholeAndALongerPasteIsCut) {
+    const std::wstring entry = L"3." + std::wstring(kMaxBoxLength - 2, L'0');
     SetClipboard(entry);
     SendMessageW(box(Text1), WM_PASTE, 0, 0);
     EXPECT_EQ(Text(Text1), entry);
 
     SetClipboard(std::wstring(300'000, L'7'));
     SendMessageW(box(Text2), WM_PASTE, 0, 0);
-    EXPECT_EQ(Text(Text2), std::wstring(100'000, L'7'));
+    EXPECT_EQ(Text(Text2), std::wstring(kMaxBoxLength, L'7'));
 
     SetWindowTextW(box(Text2), L"4");
     Type(Text3, L"5");
