@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr wchar_t kWindowClass[] = L"TerneForm1";
+constexpr wchar_t kWindowClass[] = L"" TERNE_WINDOW_CLASS;
 constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 
 COLORREF ToColorRef(Rgb colour) {

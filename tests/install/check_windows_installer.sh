@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Windows installer under Wine, in the test session's prefix: "/S" installs terne.exe and
 # its licences, the Start-menu shortcut and the uninstall entry; the uninstaller's "/S" then
-# removes every one of them.
+# removes every one of them. Neither touches a copy of terne.exe that is running: with "/S" each
+# fails with exit code 2 and changes nothing.
 # Usage: check_windows_installer.sh WINE SETUP STAGE APP_ID VERSION   (TERNE_WINE_SESSION set)
 set -euo pipefail
 wine=$1 setup=$2 stage=$3 app_id=$4 version=$5
@@ -35,8 +36,32 @@ size=$(($(value EstimatedSize)))  # KiB, written as 0x...
     fail "QuietUninstallString: $(value QuietUninstallString)"
 echo "installed: $(ls "$folder" | tr '\n' ' '), entry with $size KiB"
 
+uninstaller='C:\Program Files\Terne pitagoriche\uninstall.exe'
+"$wine" 'C:\Program Files\Terne pitagoriche\terne.exe' &
+running=$!
+trap 'kill "$running" 2>/dev/null || true' EXIT
+sleep 4  # its window is up
+rc=0; "$wine" "$setup" /S || rc=$?
+[ "$rc" -eq 2 ] || fail "the installer over a running copy exited with $rc"
+# Run in place, the uninstaller returns its own exit code. "_?=" takes the rest of the command
+# line unquoted, which only a batch file passes on as it stands.
+printf '@"%s" /S _?=C:\\Program Files\\Terne pitagoriche\r\n@exit /b %%errorlevel%%\r\n' \
+    "$uninstaller" >"$drive_c/uninstall-in-place.bat"
+rc=0; "$wine" cmd /c 'C:\uninstall-in-place.bat' || rc=$?
+[ "$rc" -eq 2 ] || fail "the uninstaller of a running copy exited with $rc"
+"$wine" "$uninstaller" /S  # as Windows runs it: from a copy in the temporary folder
+sleep 3
+for file in terne.exe uninstall.exe LICENSE.txt; do
+    [ -f "$folder/$file" ] || fail "$file removed while the program was running"
+done
+[ -e "$shortcut" ] || fail "shortcut removed while the program was running"
+"$wine" reg query "$key" >/dev/null 2>&1 || fail "uninstall entry removed while the program was running"
+"$wine" taskkill /IM terne.exe >/dev/null 2>&1 || kill "$running"
+wait "$running" || true
+echo "a running copy: installer and uninstaller refused, nothing changed"
+
 # The uninstaller runs a copy of itself from the temporary folder, and returns at once.
-"$wine" 'C:\Program Files\Terne pitagoriche\uninstall.exe' /S
+"$wine" "$uninstaller" /S
 for _ in $(seq 150); do
     [ -e "$folder" ] || break
     sleep 0.2
