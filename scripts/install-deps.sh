@@ -3,7 +3,7 @@
 # root. Usage: scripts/install-deps.sh run|test|bench
 set -euo pipefail
 
-build=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n fonts-crosextra-carlito)
+build=(cmake ninja-build g++ qt6-base-dev libxcb1-dev qt6-translations-l10n fonts-crosextra-carlito)
 case "${1:-}" in
     run) packages=("${build[@]}") ;;
     test) packages=("${build[@]}" libgtest-dev googletest clang-14 libclang-rt-14-dev clang-format
@@ -11,7 +11,7 @@ case "${1:-}" in
                      desktop-file-utils appstream dpkg-dev file man-db reuse
                      debhelper lintian devscripts libglib2.0-bin xdotool
                      g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine64 nsis) ;;
-    bench) packages=("${build[@]}" libbenchmark-dev libxcb1-dev xvfb xauth xdotool bc
+    bench) packages=("${build[@]}" libbenchmark-dev xvfb xauth xdotool bc
                       g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine64) ;;
     *) echo "usage: $0 run|test|bench" >&2; exit 2 ;;
 esac

@@ -2,13 +2,16 @@
 #include <QApplication>
 #include <QLocale>
 
+#include "app/qt/start_guard.h"
 #include "app/qt/startup.h"
 #include "form/qt/form1.h"
 
 int main(int argc, char* argv[]) {
+    StartGuard guard;
     QApplication app(argc, argv);
     SetUpApplication(app);
     Form1 form(QLocale::system().decimalPoint().toStdString());
     form.show();
+    guard.Done();
     return QApplication::exec();
 }

@@ -10,6 +10,7 @@
 #include "check/form_surface.h"
 #include "form/commands.h"
 #include "form/control_table.h"
+#include "form/qt/lost_windows.h"
 
 class QLineEdit;
 class QPushButton;
@@ -38,4 +39,5 @@ class Form1 : public QWidget, public FormSurface {
     std::array<QWidget*, kControls.size()> controls_{};
     std::array<QLineEdit*, kTextBoxCount> text_boxes_{};
     Commands commands_;
+    LostWindows lost_windows_;
 };

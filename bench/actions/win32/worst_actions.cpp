@@ -94,8 +94,8 @@ void Measure(HWND form, std::size_t length, Slowest& slowest) {
     const HWND text1 = Control(form, "Text1"), text2 = Control(form, "Text2");
     const HWND text3 = Control(form, "Text3");
     const std::wstring a = Entry(L'3', length);
-    slowest.set_text = std::max(
-        slowest.set_text, Timed(text1, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(a.c_str())));
+    slowest.set_text = std::max(slowest.set_text,
+                                Timed(text1, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(a.c_str())));
     for (const auto& [box, digit] : {std::pair{text2, L'4'}, std::pair{text3, L'5'}}) {
         SetClipboard(Entry(digit, length + 1));
         SendMessageW(box, EM_SETSEL, 0, -1);
@@ -138,8 +138,8 @@ int wmain(int argc, wchar_t* argv[]) {
         TerminateProcess(process.hProcess, 1);
         return 1;
     }
-    std::wprintf(L"%8ls %9ls %9ls %9ls %9ls %9ls   (slowest of %d, ms)\n", L"length",
-                 L"settext", L"paste", L"type", L"verify", L"azzera", runs);
+    std::wprintf(L"%8ls %9ls %9ls %9ls %9ls %9ls   (slowest of %d, ms)\n", L"length", L"settext",
+                 L"paste", L"type", L"verify", L"azzera", runs);
     for (int arg = 3; arg < argc; ++arg) {
         const auto length = static_cast<std::size_t>(std::max(3, _wtoi(argv[arg])));
         Slowest slowest;

@@ -136,6 +136,21 @@ class Form1Test : public QObject, Form1Fixture {
         QCOMPARE(box(8)->text(), QStringLiteral("25mio"));
     }
 
+    // Input is blocked while the warning is up, but a screen reader's "press" clicks the button
+    // all the same, from inside the warning's loop.
+    void pressesWhileTheWarningIsOpenStackNoWarnings() {
+        QTimer::singleShot(0, this, [this] {
+            for (int i = 0; i < 3; ++i) {
+                button("Command2")->click();
+                button("Command1")->click();
+            }
+        });
+        Type(1, "x");
+        button("Command2")->click();
+        QCOMPARE(watcher_->seen().size(), std::size_t{1});
+        QCOMPARE(box(1)->text(), QStringLiteral("x"));
+    }
+
     void clickOnAzzeraEmptiesEveryBox() {
         TypeEntries("3", "4", "5");
         QTest::mouseClick(button("Command2"), Qt::LeftButton);
