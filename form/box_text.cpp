@@ -103,3 +103,14 @@ std::u16string FromBoxBytes(std::string_view bytes) {
     }
     return text;
 }
+
+std::u16string ToolTipText(std::u16string_view text) {
+    if (text.size() <= kToolTipLength) {
+        return std::u16string(text);
+    }
+    std::size_t cut = kToolTipLength;
+    if (IsHighSurrogate(text[cut - 1]) && IsLowSurrogate(text[cut])) {
+        --cut;
+    }
+    return std::u16string(text.substr(0, cut)) + u"\u2026";
+}

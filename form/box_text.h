@@ -1,6 +1,7 @@
 // The bytes of a text box's text, and back: the boxes hold UTF-16, the commands take UTF-8.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -10,3 +11,10 @@
 std::string ToBoxBytes(std::u16string_view text);
 // The inverse; a byte sequence that is neither UTF-8 nor a surrogate's form becomes U+FFFD.
 std::u16string FromBoxBytes(std::string_view bytes);
+
+// How much of a box's text its tooltip shows: a box holds 1,000 characters, more than one line
+// of a screen.
+inline constexpr std::size_t kToolTipLength = 100;
+// The tooltip of a box whose text does not fit: the text, cut after kToolTipLength units (never
+// between the halves of a surrogate pair) and then followed by "…".
+std::u16string ToolTipText(std::u16string_view text);

@@ -1,7 +1,9 @@
-// A push button that Enter activates too, but only while it has the focus.
+// A push button that Enter activates too, but only while it has the focus, and that shows the
+// focus plainly.
 #pragma once
 
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPushButton>
 
 // Outside dialogs a plain QPushButton ignores Enter; making it auto-default instead would also
@@ -19,4 +21,19 @@ class CommandButton : public QPushButton {
         }
         QPushButton::keyPressEvent(event);
     }
+
+    // Fusion marks the focus with a faint outline only: a dotted rectangle inside the caption's
+    // room makes it as plain as on Windows.
+    void paintEvent(QPaintEvent* event) override {
+        QPushButton::paintEvent(event);
+        if (hasFocus()) {
+            QPainter painter(this);
+            painter.setPen(QPen(palette().color(QPalette::ButtonText), 1, Qt::DotLine));
+            painter.drawRect(
+                rect().adjusted(kFocusInset, kFocusInset, -kFocusInset - 1, -kFocusInset - 1));
+        }
+    }
+
+  private:
+    static constexpr int kFocusInset = 4;
 };

@@ -1,4 +1,6 @@
-// The window's text box: a line edit whose pastes are cut to the room left before Qt sees them.
+// The window's text box: a line edit that shows as much of its text as it can, its beginning
+// once the focus has left, the whole text in a tooltip where it does not fit, and whose pastes
+// are cut to the room left before Qt sees them.
 #pragma once
 
 #include <QClipboard>
@@ -9,9 +11,15 @@
 // pasted text first keeps a 10 MB paste as quick as a paste that fits.
 class EntryBox : public QLineEdit {
   public:
-    using QLineEdit::QLineEdit;
+    explicit EntryBox(QWidget* parent = nullptr);
+
+    // What the box's tooltip shows: where the text is wider than the part of the box that shows
+    // it, the text (a long one cut); otherwise nothing.
+    QString OverflowTip() const;
 
   protected:
+    bool event(QEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;

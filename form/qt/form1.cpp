@@ -2,6 +2,7 @@
 #include "form/qt/form1.h"
 
 #include <QAccessibleWidget>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -54,7 +55,6 @@ QWidget* CreateControl(const ControlSpec& row, QWidget* parent) {
         case ControlKind::Label: {
             auto* label = new QLabel(ToQString(row.caption), parent);
             label->setWordWrap(true);
-            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             label->setTextFormat(Qt::PlainText);
             label->setAutoFillBackground(true);  // opaque: Label9 hides the strip of Label11
             SetColour(label, QPalette::Window, kWhite);
@@ -83,6 +83,15 @@ QWidget* CreateControl(const ControlSpec& row, QWidget* parent) {
     widget->setGeometry(Pixels(row.left), Pixels(row.top), Pixels(row.width), Pixels(row.height));
     if (row.font_points != kDefaultFont) {
         widget->setFont(WindowFont(kForm1.font_family, row.font_points));
+    }
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        // A caption is drawn from the label's top and cut at its bottom. Where one line of the
+        // font is taller than the label (the large "+" signs), centring it puts the cut in the
+        // font's empty leading instead of through the glyph.
+        const QFontMetrics metrics(label->font());
+        const bool tall = metrics.height() > label->height() &&
+                          metrics.horizontalAdvance(label->text()) <= label->width();
+        label->setAlignment(Qt::AlignLeft | (tall ? Qt::AlignVCenter : Qt::AlignTop));
     }
     return widget;
 }
@@ -188,6 +197,10 @@ void Form1::SetText(TextBox box, std::string_view text) {
 
 void Form1::ShowMessage(std::string_view prompt) {
     QMessageBox message(this);
+    // A dialog's frame: no minimise or maximise button, which window managers otherwise add.
+    message.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint);
+    message.setFont(font());  // a dialog does not take its parent's font by itself
     message.setWindowTitle(ToQString(kApplicationTitle));
     message.setTextFormat(Qt::PlainText);
     message.setText(ToQString(prompt));
@@ -197,6 +210,12 @@ void Form1::ShowMessage(std::string_view prompt) {
     // the icon's images once the box is gone: 2 KiB a warning. A plain button keeps nothing.
     // (A box kept for every warning leaks too: Qt connects to it again on each activation.)
     message.button(QMessageBox::Ok)->setIcon(QIcon());
+    // Wide enough for the title in a window manager's larger title font, beside its buttons: the
+    // box is as wide as its short text otherwise, and the title is cut.
+    if (auto* grid = qobject_cast<QGridLayout*>(message.layout())) {
+        const int width = 2 * message.fontMetrics().horizontalAdvance(message.windowTitle()) + 100;
+        grid->addItem(new QSpacerItem(width, 0), grid->rowCount(), 0, 1, grid->columnCount());
+    }
     message.exec();
 }
 

@@ -70,4 +70,13 @@ INSTANTIATE_TEST_SUITE_P(
                     Malformed{"beyond U+10FFFF", "\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},
                     Malformed{"invalid lead", "\xFF", u"\uFFFD"}));
 
+TEST(ToolTipText, ShowsShortTextsWholeAndCutsLongOnesOutsideASurrogatePair) {
+    const std::u16string fits(kToolTipLength, u'7');
+    EXPECT_EQ(ToolTipText(fits), fits);
+    EXPECT_EQ(ToolTipText(fits + u"8"), fits + u"\u2026");
+    // U+1F600 straddling the cut stays whole by going.
+    const std::u16string pair = std::u16string(kToolTipLength - 1, u'7') + u"\U0001F600";
+    EXPECT_EQ(ToolTipText(pair), std::u16string(kToolTipLength - 1, u'7') + u"\u2026");
+}
+
 }  // namespace

@@ -5,10 +5,13 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolTip>
 #include <QtTest>
 
 #include <memory>
 
+#include "form/box_text.h"
+#include "form/qt/entry_box.h"
 #include "form/qt/form1.h"
 #include "tests/form/qt/modal_watcher.h"
 
@@ -59,6 +62,14 @@ class Form1Fixture {
         }
         return texts;
     }
+    // The first character the box shows: the one at its left edge.
+    int FirstShown(int n) const {
+        QLineEdit* edit = box(n);
+        edit->repaint();  // the line edit scrolls when it paints
+        return edit->cursorPositionAt(QPoint(3, edit->height() / 2));
+    }
+    // The tooltip a box would show, or "" for none.
+    QString Tip(int n) const { return static_cast<EntryBox*>(box(n))->OverflowTip(); }
     // Whether the system's clipboard takes a text and gives it back (a compositor without a
     // seat has none).
     static bool ClipboardWorks(QClipboard::Mode mode = QClipboard::Clipboard) {

@@ -122,6 +122,33 @@ class Form1Test : public QObject, Form1Fixture {
         }
     }
 
+    // "1.5" cut to ".5" would show another number: a box the focus leaves, and a box a command
+    // writes, show the beginning of their text, and one whose text does not fit shows all of it
+    // in a tooltip.
+    void boxesShowTheBeginningAndTooLongTextsInATooltip() {
+        const QString long_text = QStringLiteral("0123456789.0123456789");
+        for (int n = 1; n <= 12; ++n) {
+            const QString name = box(n)->objectName();
+            box(n)->clear();
+            Type(n, long_text);
+            QVERIFY2(FirstShown(n) > 0, qPrintable(name));
+            QTest::keyClick(box(n), Qt::Key_Tab);
+            QVERIFY2(FirstShown(n) == 0, qPrintable(name));
+            QCOMPARE(Tip(n), long_text);
+            box(n)->setText(QStringLiteral("012"));  // fits the narrowest box, just
+            QCOMPARE(Tip(n), QString());
+        }
+        box(1)->setText(QString(kMaxBoxLength, '7'));
+        QCOMPARE(Tip(1), QString(kToolTipLength, '7') + QChar(0x2026));
+        // Where the pointer rests.
+        const QPoint inside(box(1)->width() / 2, box(1)->height() / 2);
+        QHelpEvent rest(QEvent::ToolTip, inside, box(1)->mapToGlobal(inside));
+        QApplication::sendEvent(box(1), &rest);
+        QVERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), Tip(1));
+        QToolTip::hideText();
+    }
+
     void invalidEntryKeepsTheResultsAndWhatWasTyped() {
         TypeEntries("5", "4", "3");
         QTest::mouseClick(button("Command2"), Qt::LeftButton);
@@ -149,6 +176,32 @@ class Form1Test : public QObject, Form1Fixture {
         button("Command2")->click();
         QCOMPARE(watcher_->seen().size(), std::size_t{1});
         QCOMPARE(box(1)->text(), QStringLiteral("x"));
+    }
+
+    // A window manager draws the title in a font of its own, often larger and bold, beside its
+    // buttons: a box as narrow as its text had its title cut and minimise and maximise buttons.
+    void theWarningIsADialogWideEnoughForItsTitleInTheWindowsFont() {
+        QWidget* shown = nullptr;
+        QTimer::singleShot(0, this, [&shown] { shown = QApplication::activeModalWidget(); });
+        QFont font;
+        int width = 0;
+        Qt::WindowFlags flags;
+        QTimer::singleShot(0, this, [&] {
+            if (shown != nullptr) {
+                font = shown->font();
+                width = shown->width();
+                flags = shown->windowFlags();
+            }
+        });
+        button("Command2")->click();
+        QVERIFY(shown != nullptr);
+        QCOMPARE(QFontInfo(font).family(), QFontInfo(form_->font()).family());
+        QCOMPARE(QFontInfo(font).pixelSize(), QFontInfo(form_->font()).pixelSize());
+        QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QVERIFY(flags & Qt::CustomizeWindowHint);
+        const QFontMetrics title(font);
+        QVERIFY2(width >= 2 * title.horizontalAdvance(BoxString(kWarningCaption)),
+                 qPrintable(QString::number(width)));
     }
 
     void clickOnAzzeraEmptiesEveryBox() {
