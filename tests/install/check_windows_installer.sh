@@ -17,7 +17,8 @@ value() {  # the data of one value of the uninstall entry
         sed -n "s/^ *$1 *REG_[A-Z]* *//p"
 }
 
-"$wine" "$setup" /S
+rc=0; "$wine" "$setup" /S || rc=$?
+[ "$rc" -eq 0 ] || fail "the installer exited with $rc"
 for file in terne.exe LICENSE.txt MinGW-w64-runtime.txt; do
     cmp "$stage/$file" "$folder/$file" || fail "$file not installed"
 done
