@@ -21,21 +21,51 @@ COLORREF ToColorRef(Rgb colour) {
     return RGB(colour.red, colour.green, colour.blue);
 }
 
-// An edit box's limit holds for typing and pastes, but not for WM_SETTEXT, which any program may
-// send: a text longer than the limit is cut there too.
-LRESULT CALLBACK CutLongTexts(HWND edit, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+// What the window's edit boxes do beyond the system's: an edit box's limit holds for typing and
+// pastes, but not for WM_SETTEXT, which any program may send, so a longer text is cut there too;
+// and a box the focus leaves shows the beginning of its text ("1.5" with its tail in view would
+// read ".5").
+LRESULT CALLBACK EntryBoxProc(HWND edit, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
                               DWORD_PTR) {
-    if (message == WM_SETTEXT && lparam != 0) {
-        const auto* text = reinterpret_cast<const wchar_t*>(lparam);
-        const wchar_t* const past_limit = text + kMaxBoxLength;
-        if (std::find(text, past_limit + 1, L'\0') > past_limit) {
-            const std::wstring cut(text, past_limit);
-            return DefSubclassProc(edit, message, wparam, reinterpret_cast<LPARAM>(cut.c_str()));
+    switch (message) {
+        case WM_SETTEXT:
+            if (lparam != 0) {
+                const auto* text = reinterpret_cast<const wchar_t*>(lparam);
+                const wchar_t* const past_limit = text + kMaxBoxLength;
+                if (std::find(text, past_limit + 1, L'\0') > past_limit) {
+                    const std::wstring cut(text, past_limit);
+                    return DefSubclassProc(edit, message, wparam,
+                                           reinterpret_cast<LPARAM>(cut.c_str()));
+                }
+            }
+            break;
+        case WM_KILLFOCUS: {
+            const LRESULT result = DefSubclassProc(edit, message, wparam, lparam);
+            SendMessageW(edit, EM_SETSEL, 0, 0);
+            SendMessageW(edit, EM_SCROLLCARET, 0, 0);
+            return result;
         }
-    } else if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(edit, CutLongTexts, 0);
+        case WM_NCDESTROY:
+            RemoveWindowSubclass(edit, EntryBoxProc, 0);
+            break;
+        default:
+            break;
     }
     return DefSubclassProc(edit, message, wparam, lparam);
+}
+
+// Whether an edit box's text is wider than the part of the box that shows it.
+bool Overflows(HWND edit, const std::wstring& text) {
+    RECT shown{};
+    SendMessageW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&shown));
+    const HDC dc = GetDC(edit);
+    const HGDIOBJ previous =
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(edit, WM_GETFONT, 0, 0)));
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    SelectObject(dc, previous);
+    ReleaseDC(edit, dc);
+    return extent.cx > shown.right - shown.left;
 }
 
 }  // namespace
@@ -109,7 +139,7 @@ void Form1::CreateControls() {
                             0, 0, hwnd_, reinterpret_cast<HMENU>(id), instance, nullptr);
         if (entry.kind() == ControlKind::TextBox) {
             SendMessageW(controls_[row], EM_SETLIMITTEXT, kMaxBoxLength, 0);
-            SetWindowSubclass(controls_[row], CutLongTexts, 0, 0);
+            SetWindowSubclass(controls_[row], EntryBoxProc, 0, 0);
         }
     }
 
@@ -124,6 +154,23 @@ void Form1::CreateControls() {
     for (const std::size_t row : stack) {
         SetWindowPos(controls_[row], HWND_BOTTOM, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+
+    // One tooltip for every box; it asks the window for its text each time it is to show.
+    tooltip_ =
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                        WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance, nullptr);
+    for (std::size_t row = 0; row < kControls.size(); ++row) {
+        if (kControls[row].kind() == ControlKind::TextBox) {
+            TTTOOLINFOW tool{};
+            tool.cbSize = sizeof(tool);
+            tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+            tool.hwnd = hwnd_;
+            tool.uId = reinterpret_cast<UINT_PTR>(controls_[row]);
+            tool.lpszText = LPSTR_TEXTCALLBACKW;
+            SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        }
     }
 }
 
@@ -150,6 +197,11 @@ void Form1::LayOut(int dpi) {
                      SWP_NOZORDER | SWP_NOACTIVATE);
         const HFONT font = font_for(FontPoints(entry));
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);  // drawn below
+        if (entry.kind() == ControlKind::TextBox) {
+            // The boxes are a few characters wide: the system's margins, taken from the font,
+            // are several pixels, and the edit box keeps a pixel of its own without them.
+            SendMessageW(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(0, 0));
+        }
         if (entry.kind() == ControlKind::Label) {
             CentreTallLine(control, font, entry, dpi);
         }
@@ -272,6 +324,24 @@ LRESULT Form1::HandleMessage(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpar
             }
             break;
         }
+        case WM_NOTIFY: {
+            auto* info = reinterpret_cast<NMTTDISPINFOW*>(lparam);
+            if (info->hdr.hwndFrom == tooltip_ && info->hdr.code == TTN_GETDISPINFOW) {
+                const auto edit = reinterpret_cast<HWND>(info->hdr.idFrom);
+                std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit)), L'\0');
+                text.resize(static_cast<std::size_t>(
+                    GetWindowTextW(edit, text.data(), static_cast<int>(text.size()) + 1)));
+                const std::u16string tip =
+                    Overflows(edit, text)
+                        ? ToolTipText(std::u16string_view(
+                              reinterpret_cast<const char16_t*>(text.data()), text.size()))
+                        : std::u16string();
+                tooltip_text_.assign(tip.begin(), tip.end());
+                info->lpszText = tooltip_text_.data();  // no text: no tooltip
+                return 0;
+            }
+            break;
+        }
         case WM_CTLCOLOREDIT: {
             const std::size_t row = RowOfWindow(reinterpret_cast<HWND>(lparam));
             if (row < kControls.size() && kControls[row].text_colour) {
@@ -325,6 +395,7 @@ LRESULT Form1::HandleMessage(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpar
             hwnd_ = nullptr;
             controls_ = {};
             saved_focus_ = nullptr;
+            tooltip_ = nullptr;
             break;
         default:
             break;

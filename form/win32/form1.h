@@ -35,6 +35,8 @@ class Form1 : public FormSurface {
 
     HWND hwnd() const { return hwnd_; }
     HWND control(std::size_t row) const { return controls_[row]; }
+    // The tooltip that shows a box's whole text where it does not fit.
+    HWND tooltip() const { return tooltip_; }
     HWND box(TextBox box) const { return controls_[RowOf(box)]; }
     int dpi() const { return dpi_; }
 
@@ -64,6 +66,8 @@ class Form1 : public FormSurface {
     std::vector<HFONT> fonts_;  // the fonts of the current layout
     HBRUSH background_ = nullptr;
     HWND saved_focus_ = nullptr;  // given back the focus when the window is activated again
+    HWND tooltip_ = nullptr;
+    std::wstring tooltip_text_;  // what the tooltip shows now
     int dpi_ = 96;
     Commands commands_;
     BoxAnnotations annotations_;

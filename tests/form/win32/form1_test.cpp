@@ -1,6 +1,7 @@
 // The Win32 Form1 through its message loop: focus, keys, clicks, the message box, long texts.
 #include <windows.h>
 
+#include <commctrl.h>
 #include <oleacc.h>
 
 #include <gtest/gtest.h>
@@ -100,6 +101,38 @@ INSTANTIATE_TEST_SUITE_P(Cases, Form1Verifies, testing::ValuesIn(kVerifyCases),
                              std::erase(name, ' ');
                              return name;
                          });
+
+// What the box's tooltip would show now, asked as the tooltip asks: "" for none.
+std::wstring TipOf(const Form1& form, HWND box) {
+    NMTTDISPINFOW info{};
+    info.hdr.hwndFrom = form.tooltip();
+    info.hdr.idFrom = reinterpret_cast<UINT_PTR>(box);
+    info.hdr.code = TTN_GETDISPINFOW;
+    SendMessageW(form.hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+    return info.lpszText != nullptr ? info.lpszText : L"";
+}
+
+// "1.5" cut to ".5" would show another number: a box the focus leaves, and a box a command
+// writes, show the beginning of their text, and one whose text does not fit shows all of it in
+// a tooltip.
+TEST_F(Form1Test, BoxesShowTheBeginningAndTooLongTextsInATooltip) {
+    EXPECT_EQ(SendMessageW(form_->tooltip(), TTM_GETTOOLCOUNT, 0, 0), kTextBoxCount);
+    const std::wstring long_text = L"0123456789.0123456789";
+    for (int n = 1; n <= 12; ++n) {
+        const auto box = static_cast<TextBox>(n);
+        SetFocus(this->box(box));
+        SetWindowTextW(this->box(box), L"");
+        Type(box, long_text);
+        EXPECT_GT(SendMessageW(this->box(box), EM_GETFIRSTVISIBLELINE, 0, 0), 0) << "Text" << n;
+        Press(VK_TAB);
+        EXPECT_EQ(SendMessageW(this->box(box), EM_GETFIRSTVISIBLELINE, 0, 0), 0) << "Text" << n;
+        EXPECT_EQ(TipOf(*form_, this->box(box)), long_text) << "Text" << n;
+        SetWindowTextW(this->box(box), L"7");
+        EXPECT_EQ(TipOf(*form_, this->box(box)), L"") << "Text" << n;
+    }
+    SetWindowTextW(box(Text1), std::wstring(kMaxBoxLength, L'7').c_str());
+    EXPECT_EQ(TipOf(*form_, box(Text1)), std::wstring(kToolTipLength, L'7') + L"\u2026");
+}
 
 TEST_F(Form1Test, TextTypedIntoAResultBoxSurvivesAnInvalidEntry) {
     TypeEntries("5", "4", "3");
