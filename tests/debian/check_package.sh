@@ -28,7 +28,7 @@ readelf -d "$unpacked/usr/bin/terne" | grep -q -E 'RPATH|RUNPATH' && fail "the p
 
 echo "-- control data and files"
 info=$(dpkg-deb --info "$deb")
-for field in 'Section: education' 'Recommends: qt6-wayland' 'Homepage: https://terne.example/'; do
+for field in 'Section: education' 'Recommends: qt6-wayland'; do
     grep -q "^ $field\$" <<<"$info" || fail "control lacks '$field'"
 done
 for dependency in libqt6widgets6 libqt6gui6 libqt6core6 libc6 qt6-qpa-plugins \

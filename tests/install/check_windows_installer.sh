@@ -9,6 +9,7 @@ wine=$1 setup=$2 stage=$3 app_id=$4 version=$5
 drive_c=$TERNE_WINE_SESSION/prefix/drive_c
 folder="$drive_c/Program Files/Terne pitagoriche"
 shortcut="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Terne pitagoriche.lnk"
+desktop_shortcut="$drive_c/users/Public/Desktop/Terne pitagoriche.lnk"
 key="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$app_id"
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
@@ -25,6 +26,7 @@ done
 [ -f "$folder/uninstall.exe" ] || fail "no uninstaller"
 strings -a "$shortcut" | grep -qF 'C:\Program Files\Terne pitagoriche\terne.exe' ||
     fail "no Start-menu shortcut to terne.exe"
+[ ! -e "$desktop_shortcut" ] || fail "a desktop shortcut, which is off unless chosen"
 
 [ "$(value DisplayName)" = "Terne pitagoriche" ] || fail "DisplayName: $(value DisplayName)"
 [ "$(value DisplayVersion)" = "$version" ] || fail "DisplayVersion: $(value DisplayVersion)"

@@ -227,6 +227,11 @@ TEST(TerneExeFile, CarriesTheItalianVersionRecord) {
         ASSERT_NE(value, nullptr);
         EXPECT_EQ(std::wstring(static_cast<const wchar_t*>(value)), L"1.00");
     }
+    const auto [copyright, copyright_size] =
+        query(L"\\StringFileInfo\\041004B0\\LegalCopyright");
+    ASSERT_NE(copyright, nullptr);
+    EXPECT_EQ(std::wstring(static_cast<const wchar_t*>(copyright)),
+              L"Copyright \u00A9 2026 Gli sviluppatori di terne. Licenza MIT.");
     const auto [fixed, fixed_size] = query(L"\\");
     ASSERT_EQ(fixed_size, sizeof(VS_FIXEDFILEINFO));
     EXPECT_EQ(static_cast<const VS_FIXEDFILEINFO*>(fixed)->dwFileVersionMS, 0x00010000u);
