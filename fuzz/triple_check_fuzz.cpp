@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "check/triple_check.h"
-#include "tests/check/recording_surface.h"
+#include "tests/support/recording_surface.h"
 
 namespace {
 

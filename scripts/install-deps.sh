@@ -6,9 +6,9 @@ set -euo pipefail
 build=(cmake ninja-build g++ qt6-base-dev libxcb1-dev qt6-translations-l10n fonts-crosextra-carlito)
 case "${1:-}" in
     run) packages=("${build[@]}") ;;
-    test) packages=("${build[@]}" libgtest-dev googletest clang-14 libclang-rt-14-dev clang-format
+    test) packages=("${build[@]}" libgtest-dev googletest clang libclang-rt-14-dev clang-format
                      xvfb xauth weston qt6-wayland dbus-daemon at-spi2-core libatspi2.0-dev
-                     desktop-file-utils appstream dpkg-dev file man-db reuse
+                     desktop-file-utils appstream dpkg-dev file man-db reuse shellcheck
                      debhelper lintian devscripts libglib2.0-bin xdotool
                      g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine64 nsis) ;;
     bench) packages=("${build[@]}" libbenchmark-dev xvfb xauth xdotool bc

@@ -19,7 +19,8 @@ cmake/wine.sh reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
 # Wine draws the frame's buttons with Marlett, which this Wine does not find on its own.
 cp /usr/share/wine/fonts/marlett.ttf "$session/prefix/drive_c/windows/Fonts/"
 tests/wine/session.sh start "$session" >/dev/null  # again: the desktop takes the new scale
-export DISPLAY=:$(cat "$session/display")
+DISPLAY=:$(cat "$session/display")
+export DISPLAY
 
 cmake/wine.sh "$program" &
 sleep 3

@@ -1,14 +1,23 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test (installing what is missing first): the formatting and
-# the licence data, the core's tests unoptimised, the release build's tests, the same under
-# AddressSanitizer and UndefinedBehaviorSanitizer, a fixed-seed run of each fuzz target, the
-# Windows program, cross-built with MinGW-w64 and tested under Wine, and the Debian package.
+# Builds everything and runs every test (installing what is missing first): the formatting, the
+# shell scripts (shellcheck) and the licence data, the core's tests unoptimised, the release
+# build's tests, the same under AddressSanitizer and UndefinedBehaviorSanitizer, a fixed-seed run
+# of each fuzz target, the Windows program, cross-built with MinGW-w64 and tested under Wine, and
+# the Debian package. Warnings are errors in every build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh test
+# Every test program that can run beside others does, on every core.
+CTEST_PARALLEL_LEVEL=${CTEST_PARALLEL_LEVEL:-$(nproc)}
+export CTEST_PARALLEL_LEVEL
 echo "== format"
-find app bench check form fuzz tests -name '*.cpp' -o -name '*.h' | xargs clang-format --dry-run -Werror
+git ls-files -z 'app/*' 'bench/*' 'check/*' 'form/*' 'fuzz/*' 'tests/*' | grep -z -E '\.(cpp|h)$' |
+    xargs -0 clang-format --dry-run -Werror
+echo "== shell scripts"
+mapfile -t scripts < <(git ls-files | while read -r file; do
+    [ -f "$file" ] && head -c 64 "$file" | grep -q '^#!.*sh' && echo "$file"; done)
+shellcheck "${scripts[@]}"
 echo "== source tarball and licences"
 tests/debian/check_source.sh
 

@@ -26,7 +26,7 @@ xdotool mousemove --window "$form" 5 5  # no window manager: keys go where the p
 box_shown() { xdotool search --onlyvisible --name '^Terne pitagoriche$' >/dev/null 2>&1; }
 status() { awk -v k="$1:" '$1 == k {print $2}' "/proc/$app/status"; }
 sample() {  # sample ACTIONS PHASE
-    printf '%8d  %-9s %9d %5d %8d\n' "$1" "$2" "$(status VmRSS)" "$(ls "/proc/$app/fd" | wc -l)" \
+    printf '%8d  %-9s %9d %5d %8d\n' "$1" "$2" "$(status VmRSS)" "$(find "/proc/$app/fd" -mindepth 1 -maxdepth 1 | wc -l)" \
         "$(status Threads)"
 }
 
@@ -50,7 +50,8 @@ rss_warnings=$(status VmRSS)
 xdotool key shift+Tab shift+Tab shift+Tab ctrl+a
 xdotool type 3; xdotool key Tab; xdotool type 4; xdotool key Tab; xdotool type 5; xdotool key Tab
 for ((i = 500; i <= n; i += 500)); do
-    xdotool key --delay 2 $(printf 'Return %.0s' $(seq 500))
+    mapfile -t returns < <(yes Return | head -n 500)
+    xdotool key --delay 2 "${returns[@]}"
     sleep 0.5
     box_shown && { echo "a valid triple showed a warning" >&2; exit 1; }
     sample $((n + i)) valid

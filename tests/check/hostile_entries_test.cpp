@@ -4,7 +4,7 @@
 #include <string>
 
 #include "check/triple_check.h"
-#include "tests/check/recording_surface.h"
+#include "tests/support/recording_surface.h"
 
 namespace {
 
@@ -89,6 +89,6 @@ INSTANTIATE_TEST_SUITE_P(
         Hostile{"digit_then_emoji", "3\xF0\x9F\x98\x80", Outcome::Triple},
         Hostile{"combining_accent", "3\xCC\x81", Outcome::Triple},
         Hostile{"tiny_square", "1E-160", Outcome::TooSmall}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/check/recording_surface.h"
+#include "tests/support/recording_surface.h"
 
 namespace {
 

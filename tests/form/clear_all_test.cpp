@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "check/triple_check.h"
-#include "tests/check/recording_surface.h"
+#include "tests/support/recording_surface.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "tests/check/recording_surface.h"
+#include "tests/support/recording_surface.h"
 
 namespace {
 

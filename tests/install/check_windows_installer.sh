@@ -37,7 +37,7 @@ size=$(($(value EstimatedSize)))  # KiB, written as 0x...
 [ "$size" -ge $(($(stat -c %s "$folder/terne.exe") / 1024)) ] || fail "EstimatedSize: $size KiB"
 [ "$(value QuietUninstallString)" = '"C:\Program Files\Terne pitagoriche\uninstall.exe" /S' ] ||
     fail "QuietUninstallString: $(value QuietUninstallString)"
-echo "installed: $(ls "$folder" | tr '\n' ' '), entry with $size KiB"
+echo "installed: $(cd "$folder" && echo *), entry with $size KiB"
 
 uninstaller='C:\Program Files\Terne pitagoriche\uninstall.exe'
 "$wine" 'C:\Program Files\Terne pitagoriche\terne.exe' &

@@ -7,7 +7,8 @@ action=$1
 mkdir -p "$2"
 session=$(realpath "$2")
 export WINEPREFIX=$session/prefix WINEDEBUG=-all
-wine=/usr/lib/wine/wine64 wineserver=/usr/lib/wine/wineserver
+wine=${TERNE_WINE:-/usr/lib/wine/wine64}
+wineserver=$(dirname "$wine")/wineserver
 
 stop() {
     "$wineserver" -k 2>/dev/null || true
@@ -30,7 +31,8 @@ start)
     done
     tr -d '\n' <"$session/display.new" >"$session/display"
     rm -f "$session/display.new"
-    export DISPLAY=:$(cat "$session/display")
+    DISPLAY=:$(cat "$session/display")
+    export DISPLAY
     if [ ! -f "$session/prefix.made" ]; then
         echo "making the Wine prefix (about 15 s)"
         rm -rf "$WINEPREFIX"

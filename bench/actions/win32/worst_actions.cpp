@@ -26,14 +26,14 @@ HWND Form1Of(DWORD process) {
     Search search{process};
     EnumWindows(
         [](HWND hwnd, LPARAM lparam) -> BOOL {
-            auto* search = reinterpret_cast<Search*>(lparam);
+            auto* wanted = reinterpret_cast<Search*>(lparam);
             DWORD owner = 0;
             GetWindowThreadProcessId(hwnd, &owner);
             wchar_t caption[8] = {};
             GetWindowTextW(hwnd, caption, 8);
-            if (owner == search->process && IsWindowVisible(hwnd) &&
+            if (owner == wanted->process && IsWindowVisible(hwnd) &&
                 std::wstring_view(caption) == L"Form1") {
-                search->found = hwnd;
+                wanted->found = hwnd;
                 return FALSE;
             }
             return TRUE;

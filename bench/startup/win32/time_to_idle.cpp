@@ -28,12 +28,12 @@ HWND VisibleWindowOf(DWORD process) {
     Search search{process};
     EnumWindows(
         [](HWND hwnd, LPARAM lparam) -> BOOL {
-            auto* search = reinterpret_cast<Search*>(lparam);
+            auto* wanted = reinterpret_cast<Search*>(lparam);
             DWORD owner = 0;
             GetWindowThreadProcessId(hwnd, &owner);
-            if (owner == search->process && IsWindowVisible(hwnd) &&
+            if (owner == wanted->process && IsWindowVisible(hwnd) &&
                 GetWindow(hwnd, GW_OWNER) == nullptr) {
-                search->found = hwnd;
+                wanted->found = hwnd;
                 return FALSE;
             }
             return TRUE;

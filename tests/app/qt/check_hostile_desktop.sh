@@ -44,6 +44,7 @@ export DISPLAY QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work/runtime
 
 # AddressSanitizer reserves terabytes of address space: no memory limit can leave it room.
 if ! ldd "$terne" | grep -q libasan; then
+    # shellcheck disable=SC2016  # "$0" is the inner shell's
     expect_failed_start "threads under a memory limit" "not enough system resources" \
         bash -c 'ulimit -v 100000 && exec "$0"' "$terne"
 fi

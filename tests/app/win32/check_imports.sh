@@ -2,7 +2,7 @@
 # Passes when a Windows executable imports system DLLs only, so that it runs on its own.
 # Usage: check_imports.sh OBJDUMP EXE
 set -eu
-dlls=$("$1" -p "$2" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr 'A-Z' 'a-z' | sort)
+dlls=$("$1" -p "$2" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr '[:upper:]' '[:lower:]' | sort)
 echo "$dlls"
 [ -n "$dlls" ] || { echo "no imports found" >&2; exit 1; }
 for dll in $dlls; do

@@ -40,11 +40,11 @@ HWND FindForm1(DWORD process) {
     Search search{process};
     EnumWindows(
         [](HWND hwnd, LPARAM lparam) -> BOOL {
-            auto* search = reinterpret_cast<Search*>(lparam);
+            auto* wanted = reinterpret_cast<Search*>(lparam);
             DWORD owner = 0;
             GetWindowThreadProcessId(hwnd, &owner);
-            if (owner == search->process && IsWindowVisible(hwnd) && WindowText(hwnd) == L"Form1") {
-                search->found = hwnd;
+            if (owner == wanted->process && IsWindowVisible(hwnd) && WindowText(hwnd) == L"Form1") {
+                wanted->found = hwnd;
                 return FALSE;
             }
             return TRUE;
@@ -227,8 +227,7 @@ TEST(TerneExeFile, CarriesTheItalianVersionRecord) {
         ASSERT_NE(value, nullptr);
         EXPECT_EQ(std::wstring(static_cast<const wchar_t*>(value)), L"1.00");
     }
-    const auto [copyright, copyright_size] =
-        query(L"\\StringFileInfo\\041004B0\\LegalCopyright");
+    const auto [copyright, copyright_size] = query(L"\\StringFileInfo\\041004B0\\LegalCopyright");
     ASSERT_NE(copyright, nullptr);
     EXPECT_EQ(std::wstring(static_cast<const wchar_t*>(copyright)),
               L"Copyright \u00A9 2026 Gli sviluppatori di terne. Licenza MIT.");

@@ -96,8 +96,8 @@ TEST_P(Form1Verifies, EndToEnd) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, Form1Verifies, testing::ValuesIn(kVerifyCases),
-                         [](const auto& info) {
-                             std::string name(info.param.name);
+                         [](const auto& test) {
+                             std::string name(test.param.name);
                              std::erase(name, ' ');
                              return name;
                          });

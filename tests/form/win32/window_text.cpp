@@ -60,10 +60,10 @@ std::vector<HWND> MessageBoxesOf(HWND owner) {
     EnumThreadWindows(
         GetWindowThreadProcessId(owner, nullptr),
         [](HWND hwnd, LPARAM lparam) -> BOOL {
-            auto* search = reinterpret_cast<Search*>(lparam);
-            if (ClassName(hwnd) == L"#32770" && GetWindow(hwnd, GW_OWNER) == search->owner &&
+            auto* boxes = reinterpret_cast<Search*>(lparam);
+            if (ClassName(hwnd) == L"#32770" && GetWindow(hwnd, GW_OWNER) == boxes->owner &&
                 IsWindowVisible(hwnd)) {
-                search->found.push_back(hwnd);
+                boxes->found.push_back(hwnd);
             }
             return TRUE;
         },
