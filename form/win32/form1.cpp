@@ -9,6 +9,7 @@
 #include <tuple>
 #include <utility>
 
+#include "form/win32/accessible.h"
 #include "form/win32/fonts.h"
 #include "form/win32/wide_text.h"
 
@@ -26,8 +27,13 @@ COLORREF ToColorRef(Rgb colour) {
 // and a box the focus leaves shows the beginning of its text ("1.5" with its tail in view would
 // read ".5").
 LRESULT CALLBACK EntryBoxProc(HWND edit, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
-                              DWORD_PTR) {
+                              DWORD_PTR row) {
     switch (message) {
+        case WM_GETOBJECT:
+            if (const LRESULT answer = AnswerBoxObject(edit, row, wparam, lparam)) {
+                return answer;
+            }
+            break;
         case WM_SETTEXT:
             if (lparam != 0) {
                 const auto* text = reinterpret_cast<const wchar_t*>(lparam);
@@ -97,7 +103,6 @@ Form1::Form1(std::string decimal_separator) : commands_(*this, std::move(decimal
                                 "CreateWindowExW");
     }
     CreateControls();
-    annotations_.Annotate(controls_);
     LayOut(WindowDpi(hwnd_));
     saved_focus_ = box(TextBox::Text1);
 }
@@ -139,7 +144,7 @@ void Form1::CreateControls() {
                             0, 0, hwnd_, reinterpret_cast<HMENU>(id), instance, nullptr);
         if (entry.kind() == ControlKind::TextBox) {
             SendMessageW(controls_[row], EM_SETLIMITTEXT, kMaxBoxLength, 0);
-            SetWindowSubclass(controls_[row], EntryBoxProc, 0, 0);
+            SetWindowSubclass(controls_[row], EntryBoxProc, 0, row);
         }
     }
 
@@ -324,6 +329,11 @@ LRESULT Form1::HandleMessage(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpar
             }
             break;
         }
+        case WM_GETOBJECT:
+            if (const LRESULT answer = AnswerWindowObject(hwnd_, controls_, wparam, lparam)) {
+                return answer;
+            }
+            break;
         case WM_NOTIFY: {
             auto* info = reinterpret_cast<NMTTDISPINFOW*>(lparam);
             if (info->hdr.hwndFrom == tooltip_ && info->hdr.code == TTN_GETDISPINFOW) {
@@ -387,7 +397,6 @@ LRESULT Form1::HandleMessage(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpar
             return 0;
         }
         case WM_DESTROY:
-            annotations_.Clear();
             PostQuitMessage(0);
             return 0;
         case WM_NCDESTROY:

@@ -13,7 +13,6 @@
 #include "check/form_surface.h"
 #include "form/commands.h"
 #include "form/control_table.h"
-#include "form/win32/annotations.h"
 
 // A control's id in the window, by its row in kControls: what GetDlgItem and UI automation
 // (AutomationId) find it by. Clear of IDOK and IDCANCEL.
@@ -70,7 +69,6 @@ class Form1 : public FormSurface {
     std::wstring tooltip_text_;  // what the tooltip shows now
     int dpi_ = 96;
     Commands commands_;
-    BoxAnnotations annotations_;
 };
 
 // What the message loop does with each message it takes.

@@ -7,7 +7,7 @@ echo "$dlls"
 [ -n "$dlls" ] || { echo "no imports found" >&2; exit 1; }
 for dll in $dlls; do
     case $dll in
-    kernel32.dll | user32.dll | gdi32.dll | comctl32.dll | ole32.dll | oleaut32.dll | \
+    kernel32.dll | user32.dll | gdi32.dll | comctl32.dll | ole32.dll | oleaut32.dll | oleacc.dll | \
         advapi32.dll | shell32.dll | version.dll | msvcrt.dll) ;;
     *) echo "not a system DLL: $dll" >&2; exit 1 ;;
     esac

@@ -2,6 +2,8 @@
 // automation drives a program: find Form1, set the entries, click, read the boxes back.
 #include <windows.h>
 
+#include <oleacc.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,6 +15,7 @@
 #include <vector>
 
 #include "form/win32/form1.h"
+#include "tests/form/win32/accessibility.h"
 #include "tests/form/win32/window_text.h"
 #include "tests/form/window_cases.h"
 
@@ -68,6 +71,8 @@ bool WaitFor(Condition condition) {
 class TerneExe : public testing::Test {
   protected:
     void SetUp() override {
+        // Accessible objects of another process come through COM.
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
         std::wstring command = L"\"" + ExePath() + L"\"";
         STARTUPINFOW startup{};
         startup.cb = sizeof(startup);
@@ -91,6 +96,7 @@ class TerneExe : public testing::Test {
         }
         CloseHandle(process_.hThread);
         CloseHandle(process_.hProcess);
+        CoUninitialize();
     }
 
     HWND Control(std::string_view name) const {
@@ -171,6 +177,77 @@ TEST_F(TerneExe, TextsSetFromOutsideAreCutAtTheLimit) {
     }
     SendMessageW(Box(1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"3"));
     EXPECT_EQ(WindowText(Box(1)), L"3");  // still at work
+}
+
+bool UnderWine() {
+    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+}
+
+// What a screen reader reads, through the system's bridge from another process: the window's
+// children in the table's order, row by row, each with its role, name, hint and place.
+TEST_F(TerneExe, ScreenReadersReadTheWindowInTheTablesOrder) {
+    std::vector<HWND> controls;
+    for (std::size_t row = 0; row < kControls.size(); ++row) {
+        controls.push_back(GetDlgItem(form_, ControlId(row)));
+    }
+    EXPECT_EQ(AccessibleChildWindows(form_), controls);
+    POINT origin{0, 0};
+    ClientToScreen(form_, &origin);
+    constexpr long kRoles[] = {ROLE_SYSTEM_STATICTEXT, ROLE_SYSTEM_TEXT, ROLE_SYSTEM_PUSHBUTTON};
+    for (std::size_t row = 0; row < kControls.size(); ++row) {
+        const ControlSpec& entry = kControls[row];
+        SCOPED_TRACE(ObjectName(entry));
+        const AccessibleFacts facts = FactsOf(controls[row], OBJID_CLIENT);
+        // Wine's system objects call a static text and a button a client area, as they call any
+        // window class but the edit box.
+        const bool wine_client = entry.kind() != ControlKind::TextBox && UnderWine();
+        EXPECT_EQ(facts.role,
+                  wine_client ? ROLE_SYSTEM_CLIENT : kRoles[static_cast<int>(entry.kind())]);
+        if (entry.kind() == ControlKind::TextBox) {
+            EXPECT_EQ(facts.name, Wide(entry.accessible_name));
+            EXPECT_EQ(facts.description, Wide(entry.accessible_description));
+        } else {
+            EXPECT_EQ(facts.name, Wide(entry.caption));
+        }
+        // The client area: a box's lies inside its 3-D edge.
+        RECT place{origin.x + ToPixels(entry.left, 96), origin.y + ToPixels(entry.top, 96),
+                   origin.x + ToPixels(entry.left + entry.width, 96),
+                   origin.y + ToPixels(entry.top + entry.height, 96)};
+        if (entry.kind() == ControlKind::TextBox) {
+            InflateRect(&place, -GetSystemMetrics(SM_CXEDGE), -GetSystemMetrics(SM_CYEDGE));
+        }
+        const RECT location = facts.location;
+        EXPECT_TRUE(EqualRect(&location, &place)) << location.left << "," << location.top << " "
+                                                  << location.right << "," << location.bottom;
+    }
+}
+
+TEST_F(TerneExe, ScreenReadersReadTheWarningAsADialogWithItsText) {
+    std::atomic<bool> done = false;
+    std::thread clicker([&done, verifica = Control("Command2")] {
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutW(verifica, BM_CLICK, 0, 0, SMTO_NORMAL, kPatience, &ignored);
+        done = true;
+    });
+    HWND box = nullptr;
+    EXPECT_TRUE(WaitFor([&] {
+        const std::vector<HWND> boxes = MessageBoxesOf(form_);
+        box = boxes.empty() ? nullptr : boxes.front();
+        return box != nullptr;
+    }));
+    if (box != nullptr) {
+        // Wine's object for a window answers nothing; its client area's does.
+        EXPECT_EQ(FactsOf(box, UnderWine() ? OBJID_CLIENT : OBJID_WINDOW).role,
+                  UnderWine() ? ROLE_SYSTEM_CLIENT : ROLE_SYSTEM_DIALOG);
+        EXPECT_EQ(FactsOf(box, OBJID_CLIENT).name, L"Terne pitagoriche");
+        const std::vector<std::wstring> names = ChildNames(box);
+        for (const wchar_t* part : {L"Impossibile: valori errati.", L"OK"}) {
+            EXPECT_NE(std::find(names.begin(), names.end(), part), names.end()) << part;
+        }
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    }
+    WaitFor([&done] { return done.load(); });
+    clicker.join();
 }
 
 TEST_F(TerneExe, EndsWhenItsWindowIsClosed) {

@@ -2,7 +2,6 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <oleacc.h>
 
 #include <gtest/gtest.h>
 
@@ -254,60 +253,6 @@ TEST_F(Form1Test, ResizingMovesNothing) {
         SetWindowPos(form_->hwnd(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
         Pump();
         EXPECT_TRUE(same(rects(), before)) << size.cx << "x" << size.cy;
-    }
-}
-
-// What a screen reader asks a control for: its name, through the control's accessible object.
-std::wstring AccessibleName(HWND control) {
-    IAccessible* accessible = nullptr;
-    if (FAILED(AccessibleObjectFromWindow(control, OBJID_CLIENT, IID_IAccessible,
-                                          reinterpret_cast<void**>(&accessible)))) {
-        return L"(no accessible object)";
-    }
-    VARIANT self{};
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    BSTR name = nullptr;
-    std::wstring text;
-    if (accessible->get_accName(self, &name) == S_OK && name != nullptr) {
-        text = name;
-        SysFreeString(name);
-    }
-    accessible->Release();
-    return text;
-}
-
-// Whether this system's annotation service keeps what it is given (Wine's does not).
-bool SystemKeepsAnnotations(HWND window) {
-    IAccPropServices* services = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IAccPropServices, reinterpret_cast<void**>(&services)))) {
-        return false;
-    }
-    const HRESULT kept =
-        services->SetHwndPropStr(window, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_HELP, L"probe");
-    MSAAPROPID help = PROPID_ACC_HELP;
-    services->ClearHwndProps(window, OBJID_CLIENT, CHILDID_SELF, &help, 1);
-    services->Release();
-    return kept == S_OK;
-}
-
-TEST_F(Form1Test, ButtonsAndLabelsTellScreenReadersTheirCaptions) {
-    for (std::size_t row = 0; row < kControls.size(); ++row) {
-        if (kControls[row].kind() != ControlKind::TextBox) {
-            EXPECT_EQ(AccessibleName(form_->control(row)), Wide(kControls[row].caption))
-                << ObjectName(kControls[row]);
-        }
-    }
-}
-
-TEST_F(Form1Test, BoxesTellScreenReadersTheirItalianNames) {
-    if (!SystemKeepsAnnotations(form_->hwnd())) {
-        GTEST_SKIP() << "this system's IAccPropServices keeps no annotations";
-    }
-    for (int n = 1; n <= 12; ++n) {
-        const auto box = static_cast<TextBox>(n);
-        EXPECT_EQ(AccessibleName(this->box(box)), Wide(kControls[RowOf(box)].accessible_name));
     }
 }
 
