@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 #include "form/win32/wide_text.h"
 
@@ -58,13 +59,18 @@ int WindowDpi(HWND hwnd) {
     return dpi;
 }
 
-HFONT CreateTableFont(double points, int dpi) {
-    LOGFONTW font{};
-    font.lfHeight = -FontPixels(points, dpi);
-    font.lfWeight = FW_NORMAL;
-    font.lfCharSet = ANSI_CHARSET;
-    FontFace().copy(font.lfFaceName, LF_FACESIZE - 1);
-    return CreateFontIndirectW(&font);
+GdiObject<HFONT> CreateTableFont(double points, int dpi) {
+    LOGFONTW wanted{};
+    wanted.lfHeight = -FontPixels(points, dpi);
+    wanted.lfWeight = FW_NORMAL;
+    wanted.lfCharSet = ANSI_CHARSET;
+    FontFace().copy(wanted.lfFaceName, LF_FACESIZE - 1);
+    GdiObject<HFONT> font(CreateFontIndirectW(&wanted));
+    if (!font) {
+        throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
+                                "CreateFontIndirectW");
+    }
+    return font;
 }
 
 // A caption is drawn from the label's top edge and cut at its bottom edge. Where a single line

@@ -11,12 +11,17 @@
 
 #include "form/win32/accessible.h"
 #include "form/win32/fonts.h"
+#include "form/win32/keys.h"
 #include "form/win32/wide_text.h"
 
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"" TERNE_WINDOW_CLASS;
 constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+
+[[noreturn]] void Fail(const std::string& what) {
+    throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), what);
+}
 
 COLORREF ToColorRef(Rgb colour) {
     return RGB(colour.red, colour.green, colour.blue);
@@ -76,9 +81,13 @@ bool Overflows(HWND edit, const std::wstring& text) {
 
 }  // namespace
 
-Form1::Form1(std::string decimal_separator) : commands_(*this, std::move(decimal_separator)) {
+Form1::Form1(std::string decimal_separator)
+    : background_(CreateSolidBrush(ToColorRef(kForm1.background))),
+      commands_(*this, std::move(decimal_separator)) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    background_ = CreateSolidBrush(ToColorRef(kForm1.background));
+    if (!background_) {
+        Fail("CreateSolidBrush");
+    }
 
     WNDCLASSEXW window_class{};
     window_class.cbSize = sizeof(window_class);
@@ -94,16 +103,23 @@ Form1::Form1(std::string decimal_separator) : commands_(*this, std::move(decimal
                                               LR_DEFAULTCOLOR | LR_SHARED));
     }
     window_class.lpszClassName = kWindowClass;
-    RegisterClassExW(&window_class);  // fails harmlessly for a second window: the class exists
+    // A second window finds the class registered by the first.
+    if (RegisterClassExW(&window_class) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+        Fail("RegisterClassExW");
+    }
 
     CreateWindowExW(0, kWindowClass, Wide(kForm1.caption).c_str(), kWindowStyle, CW_USEDEFAULT,
                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
     if (hwnd_ == nullptr) {
-        throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
-                                "CreateWindowExW");
+        Fail("CreateWindowExW");
     }
-    CreateControls();
-    LayOut(WindowDpi(hwnd_));
+    try {
+        CreateControls();
+        LayOut(WindowDpi(hwnd_));
+    } catch (...) {
+        DestroyWindow(hwnd_);  // no destructor runs for a constructor that throws
+        throw;
+    }
     saved_focus_ = box(TextBox::Text1);
 }
 
@@ -111,10 +127,6 @@ Form1::~Form1() {
     if (hwnd_ != nullptr) {
         DestroyWindow(hwnd_);
     }
-    for (const HFONT font : fonts_) {
-        DeleteObject(font);
-    }
-    DeleteObject(background_);
 }
 
 void Form1::CreateControls() {
@@ -142,6 +154,9 @@ void Form1::CreateControls() {
         controls_[row] =
             CreateWindowExW(extended_style, window_class, Wide(entry.caption).c_str(), style, 0, 0,
                             0, 0, hwnd_, reinterpret_cast<HMENU>(id), instance, nullptr);
+        if (controls_[row] == nullptr) {
+            Fail("CreateWindowExW " + ObjectName(entry));
+        }
         if (entry.kind() == ControlKind::TextBox) {
             SendMessageW(controls_[row], EM_SETLIMITTEXT, kMaxBoxLength, 0);
             SetWindowSubclass(controls_[row], EntryBoxProc, 0, row);
@@ -166,6 +181,9 @@ void Form1::CreateControls() {
         CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                         WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
                         CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance, nullptr);
+    if (tooltip_ == nullptr) {
+        Fail("CreateWindowExW tooltip");
+    }
     for (std::size_t row = 0; row < kControls.size(); ++row) {
         if (kControls[row].kind() == ControlKind::TextBox) {
             TTTOOLINFOW tool{};
@@ -180,20 +198,22 @@ void Form1::CreateControls() {
 }
 
 void Form1::LayOut(int dpi) {
-    dpi_ = dpi;
-    std::vector<HFONT> previous = std::exchange(fonts_, {});
-    std::vector<std::pair<double, HFONT>> by_size;
-    const auto font_for = [&](double points) {
+    // Every font first, so that one the system cannot make leaves the layout as it was.
+    std::vector<std::pair<double, GdiObject<HFONT>>> by_size;
+    const auto font_for = [&by_size](double points) -> HFONT {
         for (const auto& [size, font] : by_size) {
             if (size == points) {
-                return font;
+                return font.get();
             }
         }
-        const HFONT font = CreateTableFont(points, dpi);
-        by_size.emplace_back(points, font);
-        fonts_.push_back(font);
-        return font;
+        return nullptr;
     };
+    for (const ControlSpec& entry : kControls) {
+        if (font_for(FontPoints(entry)) == nullptr) {
+            by_size.emplace_back(FontPoints(entry), CreateTableFont(FontPoints(entry), dpi));
+        }
+    }
+    dpi_ = dpi;
     for (std::size_t row = 0; row < kControls.size(); ++row) {
         const ControlSpec& entry = kControls[row];
         const HWND control = controls_[row];
@@ -211,8 +231,10 @@ void Form1::LayOut(int dpi) {
             CentreTallLine(control, font, entry, dpi);
         }
     }
-    for (const HFONT font : previous) {
-        DeleteObject(font);
+    // The controls use the new fonts now: the old ones go.
+    fonts_.clear();
+    for (auto& [size, font] : by_size) {
+        fonts_.push_back(std::move(font));
     }
 
     // The client area keeps its size in twips. The frame is measured rather than computed for
@@ -236,57 +258,11 @@ void Form1::Show(int show_command) {
 }
 
 std::size_t Form1::RowOfWindow(HWND control) const {
-    const int id = control != nullptr && GetParent(control) == hwnd_ ? GetDlgCtrlID(control) : 0;
-    const int row = id - ControlId(0);
-    return row >= 0 && row < static_cast<int>(kControls.size()) ? static_cast<std::size_t>(row)
-                                                                : kControls.size();
+    return ::RowOfWindow(hwnd_, control);
 }
 
 bool Form1::PreTranslateMessage(const MSG& message) {
-    if (message.message != WM_KEYDOWN || hwnd_ == nullptr ||
-        (message.hwnd != hwnd_ && !IsChild(hwnd_, message.hwnd))) {
-        return false;
-    }
-    switch (message.wParam) {
-        case VK_TAB:
-            if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) {
-                return false;
-            }
-            MoveFocus(GetKeyState(VK_SHIFT) < 0);
-            return true;
-        case VK_RETURN: {
-            // Only a focused button runs on Enter, once per press: held down, the key repeats.
-            const std::size_t row = RowOfWindow(GetFocus());
-            const bool repeated = (message.lParam & (LPARAM{1} << 30)) != 0;
-            if (row < kControls.size() && kControls[row].kind() == ControlKind::Button &&
-                !repeated) {
-                const auto id = static_cast<WORD>(ControlId(row));
-                SendMessageW(hwnd_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                             reinterpret_cast<LPARAM>(controls_[row]));
-            }
-            return true;  // a text box takes no Enter, and so does not beep
-        }
-        case VK_ESCAPE:
-            return true;  // nothing is the cancel button
-        default:
-            return false;
-    }
-}
-
-void Form1::MoveFocus(bool backwards) {
-    const std::size_t count = kTabOrder.size();
-    std::size_t next = backwards ? count - 1 : 0;  // from outside the cycle: its ends
-    const HWND focus = GetFocus();
-    for (std::size_t i = 0; i < count; ++i) {
-        if (controls_[kTabOrder[i]] == focus) {
-            next = backwards ? (i + count - 1) % count : (i + 1) % count;
-        }
-    }
-    const std::size_t row = kTabOrder[next];
-    if (kControls[row].kind() == ControlKind::TextBox) {
-        SendMessageW(controls_[row], EM_SETSEL, 0, -1);  // the whole entry, as in a dialog
-    }
-    SetFocus(controls_[row]);
+    return hwnd_ != nullptr && HandleWindowKey(message, hwnd_, controls_);
 }
 
 LRESULT CALLBACK Form1::WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) noexcept {
@@ -325,7 +301,7 @@ LRESULT Form1::HandleMessage(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpar
                 const std::optional<Rgb> colour = kControls[row].text_colour;
                 SetTextColor(dc, colour ? ToColorRef(*colour) : GetSysColor(COLOR_WINDOWTEXT));
                 SetBkColor(dc, ToColorRef(kWhite));
-                return reinterpret_cast<LRESULT>(background_);
+                return reinterpret_cast<LRESULT>(background_.get());
             }
             break;
         }
@@ -365,7 +341,7 @@ LRESULT Form1::HandleMessage(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpar
         case WM_ERASEBKGND: {
             RECT client{};
             GetClientRect(hwnd_, &client);
-            FillRect(reinterpret_cast<HDC>(wparam), &client, background_);
+            FillRect(reinterpret_cast<HDC>(wparam), &client, background_.get());
             return 1;
         }
         case WM_ACTIVATE:
@@ -393,7 +369,11 @@ LRESULT Form1::HandleMessage(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpar
             SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top,
                          suggested->right - suggested->left, suggested->bottom - suggested->top,
                          SWP_NOZORDER | SWP_NOACTIVATE);
-            LayOut(HIWORD(wparam));
+            try {
+                LayOut(HIWORD(wparam));
+            } catch (const std::system_error&) {
+                // No fonts for the new DPI: the window keeps the layout it has.
+            }
             return 0;
         }
         case WM_DESTROY:

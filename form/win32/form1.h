@@ -13,12 +13,8 @@
 #include "check/form_surface.h"
 #include "form/commands.h"
 #include "form/control_table.h"
-
-// A control's id in the window, by its row in kControls: what GetDlgItem and UI automation
-// (AutomationId) find it by. Clear of IDOK and IDCANCEL.
-constexpr int ControlId(std::size_t row) {
-    return 100 + static_cast<int>(row);
-}
+#include "form/win32/fonts.h"
+#include "form/win32/keys.h"
 
 class Form1 : public FormSurface {
   public:
@@ -39,8 +35,8 @@ class Form1 : public FormSurface {
     HWND box(TextBox box) const { return controls_[RowOf(box)]; }
     int dpi() const { return dpi_; }
 
-    // The window's own keys, seen before a message is translated and dispatched: Tab and
-    // Shift+Tab move the focus, Enter clicks a focused button. True when the message is used up.
+    // The window's own keys (form/win32/keys.h), seen before a message is translated and
+    // dispatched. True when the message is used up.
     bool PreTranslateMessage(const MSG& message);
 
     std::string GetText(TextBox box) const override;
@@ -54,7 +50,6 @@ class Form1 : public FormSurface {
     void CreateControls();
     // Positions, sizes and fonts at `dpi`.
     void LayOut(int dpi);
-    void MoveFocus(bool backwards);
     // The row of one of the window's controls, or kControls.size().
     std::size_t RowOfWindow(HWND control) const;
     void Command1_Click();
@@ -62,8 +57,8 @@ class Form1 : public FormSurface {
 
     HWND hwnd_ = nullptr;
     std::array<HWND, kControls.size()> controls_{};
-    std::vector<HFONT> fonts_;  // the fonts of the current layout
-    HBRUSH background_ = nullptr;
+    std::vector<GdiObject<HFONT>> fonts_;  // the fonts of the current layout
+    GdiObject<HBRUSH> background_;
     HWND saved_focus_ = nullptr;  // given back the focus when the window is activated again
     HWND tooltip_ = nullptr;
     std::wstring tooltip_text_;  // what the tooltip shows now
