@@ -1,6 +1,7 @@
 // What the commands need of the window: read a box, write a box, show a warning.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,11 @@ enum class TextBox {
 };
 
 inline constexpr int kTextBoxCount = 12;
+
+// A box's place among the twelve, from 0.
+constexpr std::size_t BoxIndex(TextBox box) {
+    return static_cast<std::size_t>(box) - 1;
+}
 
 // Texts are UTF-8 and pass through unchanged: nothing is trimmed or normalised.
 class FormSurface {

@@ -72,7 +72,7 @@ std::size_t Decode(std::string_view bytes, std::size_t i, char32_t& code) {
 
 }  // namespace
 
-std::string ToBoxBytes(std::u16string_view text) {
+std::string BoxBytes(std::u16string_view text) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -87,7 +87,7 @@ std::string ToBoxBytes(std::u16string_view text) {
     return out;
 }
 
-std::u16string FromBoxBytes(std::string_view bytes) {
+std::u16string BoxUtf16(std::string_view bytes) {
     std::u16string text;
     text.reserve(bytes.size());
     for (std::size_t i = 0; i < bytes.size();) {

@@ -1,4 +1,7 @@
 // The bytes of a text box's text, and back: the boxes hold UTF-16, the commands take UTF-8.
+// One name for each form a box's text takes, in every layer: BoxBytes (the commands' UTF-8, from
+// any of the others), BoxUtf16 (here), BoxQString (form/qt/box_string.h), BoxWide
+// (form/win32/wide_text.h).
 #pragma once
 
 #include <cstddef>
@@ -8,9 +11,9 @@
 // UTF-8, except that a lone UTF-16 surrogate, which UTF-8 cannot hold, is carried in its
 // generalized three-byte form (WTF-8). A text copied from one box to another through the
 // commands thus arrives unit for unit, instead of with U+FFFD or '?' in place of the surrogate.
-std::string ToBoxBytes(std::u16string_view text);
+std::string BoxBytes(std::u16string_view text);
 // The inverse; a byte sequence that is neither UTF-8 nor a surrogate's form becomes U+FFFD.
-std::u16string FromBoxBytes(std::string_view bytes);
+std::u16string BoxUtf16(std::string_view bytes);
 
 // How much of a box's text its tooltip shows: a box holds 1,000 characters, more than one line
 // of a screen.

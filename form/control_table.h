@@ -57,7 +57,6 @@ struct ControlSpec {
     double font_points;
     std::optional<Rgb> text_colour;
     int tab_index;
-    int created;  // place in the creation order: later labels are stacked above earlier ones
     // What a screen reader says a text box is, and the window's hints about what goes in it.
     std::string_view accessible_name;
     std::string_view accessible_description;
@@ -102,58 +101,104 @@ inline constexpr std::string_view kLargestAndPoint =
 inline constexpr std::array<ControlSpec, 26> kControls = [] {
     using namespace control_table_detail;
     return std::array<ControlSpec, 26>{{
-//   name        index     role                          caption                     left  top   width height font pt       text colour     tab created
-    {"Label1",   kNoIndex, Label(),                      "TERNE PITAGORICHE",        2280, 240,  3135, 375, 13.5,         kBlue,          1,  24, "", ""},
-    {"Label2",   kNoIndex, Label(),                      "Inserisci una terna",      2760, 720,  2055, 375, 12,           kDefaultColour, 0,  25, "", ""},
+//   name        index     role                          caption                     left  top   width height font pt       text colour     tab
+    {"Label1",   kNoIndex, Label(),                      "TERNE PITAGORICHE",        2280, 240,  3135, 375, 13.5,         kBlue,          1, "", ""},
+    {"Label2",   kNoIndex, Label(),                      "Inserisci una terna",      2760, 720,  2055, 375, 12,           kDefaultColour, 0, "", ""},
     {"Label9",   kNoIndex, Label(),                      "(numero più grande nell'ultima casella)",
-                                                                                     480,  840,  1455, 495, kDefaultFont, kRed,           23, 16, "", ""},
-    {"Text1",    kNoIndex, Box(Text1),                   "",                         2640, 1200, 495,  495, 13.5,         kDefaultColour, 2,  13,
+                                                                                     480,  840,  1455, 495, kDefaultFont, kRed,           23, "", ""},
+    {"Text1",    kNoIndex, Box(Text1),                   "",                         2640, 1200, 495,  495, 13.5,         kDefaultColour, 2,
                                                          "Primo numero", kPoint},
-    {"Text2",    kNoIndex, Box(Text2),                   "",                         3480, 1200, 495,  495, 13.5,         kDefaultColour, 3,  12,
+    {"Text2",    kNoIndex, Box(Text2),                   "",                         3480, 1200, 495,  495, 13.5,         kDefaultColour, 3,
                                                          "Secondo numero", kPoint},
-    {"Text3",    kNoIndex, Box(Text3),                   "",                         4320, 1200, 495,  495, 13.5,         kDefaultColour, 4,  11,
+    {"Text3",    kNoIndex, Box(Text3),                   "",                         4320, 1200, 495,  495, 13.5,         kDefaultColour, 4,
                                                          "Terzo numero, il più grande", kLargestAndPoint},
-    {"Command1", kNoIndex, Button(Command::ClearAll),    "AZZERA",                   5400, 1200, 1455, 495, 13.5,         kDefaultColour, 14, 4,  "", ""},
+    {"Command1", kNoIndex, Button(Command::ClearAll),    "AZZERA",                   5400, 1200, 1455, 495, 13.5,         kDefaultColour, 14, "", ""},
     {"Label11",  kNoIndex, Label(),                      "Per i numeri decimali, usa il punto al posto della virgola",
-                                                                                     240,  1320, 1935, 495, kDefaultFont, kBlue,          25, 14, "", ""},
-    {"Label3",   1,        Label(),                      "2",                        1080, 2040, 255,  255, kDefaultFont, kDefaultColour, 15, 20, "", ""},
-    {"Label4",   kNoIndex, Label(),                      "2",                        2640, 2040, 255,  255, kDefaultFont, kDefaultColour, 16, 19, "", ""},
-    {"Label5",   kNoIndex, Label(),                      "2",                        4800, 2040, 255,  255, kDefaultFont, kDefaultColour, 17, 18, "", ""},
-    {"Text4",    kNoIndex, Box(Text4),                   "",                         480,  2160, 615,  615, 13.5,         kDefaultColour, 6,  9,
+                                                                                     240,  1320, 1935, 495, kDefaultFont, kBlue,          25, "", ""},
+    {"Label3",   1,        Label(),                      "2",                        1080, 2040, 255,  255, kDefaultFont, kDefaultColour, 15, "", ""},
+    {"Label4",   kNoIndex, Label(),                      "2",                        2640, 2040, 255,  255, kDefaultFont, kDefaultColour, 16, "", ""},
+    {"Label5",   kNoIndex, Label(),                      "2",                        4800, 2040, 255,  255, kDefaultFont, kDefaultColour, 17, "", ""},
+    {"Text4",    kNoIndex, Box(Text4),                   "",                         480,  2160, 615,  615, 13.5,         kDefaultColour, 6,
                                                          "Base del primo quadrato", ""},
-    {"Label3",   0,        Label(),                      "+",                        1440, 2160, 495,  495, 24,           kDefaultColour, 8,  23, "", ""},
-    {"Text5",    kNoIndex, Box(Text5),                   "",                         2040, 2160, 615,  615, 13.5,         kDefaultColour, 7,  8,
+    {"Label3",   0,        Label(),                      "+",                        1440, 2160, 495,  495, 24,           kDefaultColour, 8, "", ""},
+    {"Text5",    kNoIndex, Box(Text5),                   "",                         2040, 2160, 615,  615, 13.5,         kDefaultColour, 7,
                                                          "Base del secondo quadrato", ""},
-    {"Text6",    kNoIndex, Box(Text6),                   "",                         3240, 2160, 615,  615, 13.5,         kDefaultColour, 10, 6,
+    {"Text6",    kNoIndex, Box(Text6),                   "",                         3240, 2160, 615,  615, 13.5,         kDefaultColour, 10,
                                                          "Relazione tra le potenze", ""},
-    {"Text7",    kNoIndex, Box(Text7),                   "",                         4200, 2160, 615,  615, 13.5,         kDefaultColour, 9,  7,
+    {"Text7",    kNoIndex, Box(Text7),                   "",                         4200, 2160, 615,  615, 13.5,         kDefaultColour, 9,
                                                          "Base del terzo quadrato", ""},
-    {"Command2", kNoIndex, Button(Command::TripleCheck), "VERIFICA",                 5400, 2280, 1455, 495, 13.5,         kDefaultColour, 5,  10, "", ""},
-    {"Text8",    kNoIndex, Box(Text8),                   "",                         480,  3120, 975,  615, 13.5,         kDefaultColour, 18, 3,
+    {"Command2", kNoIndex, Button(Command::TripleCheck), "VERIFICA",                 5400, 2280, 1455, 495, 13.5,         kDefaultColour, 5, "", ""},
+    {"Text8",    kNoIndex, Box(Text8),                   "",                         480,  3120, 975,  615, 13.5,         kDefaultColour, 18,
                                                          "Quadrato del primo numero", ""},
-    {"Label8",   kNoIndex, Label(),                      "+",                        1800, 3240, 495,  375, 24,           kDefaultColour, 20, 17, "", ""},
-    {"Text9",    kNoIndex, Box(Text9),                   "",                         2640, 3120, 975,  615, 13.5,         kDefaultColour, 19, 2,
+    {"Label8",   kNoIndex, Label(),                      "+",                        1800, 3240, 495,  375, 24,           kDefaultColour, 20, "", ""},
+    {"Text9",    kNoIndex, Box(Text9),                   "",                         2640, 3120, 975,  615, 13.5,         kDefaultColour, 19,
                                                          "Quadrato del secondo numero", ""},
-    {"Text10",   kNoIndex, Box(Text10),                  "",                         3960, 3120, 615,  615, 13.5,         kDefaultColour, 21, 1,
+    {"Text10",   kNoIndex, Box(Text10),                  "",                         3960, 3120, 615,  615, 13.5,         kDefaultColour, 21,
                                                          "Relazione tra i quadrati", ""},
-    {"Text11",   kNoIndex, Box(Text11),                  "",                         4920, 3120, 975,  615, 13.5,         kDefaultColour, 22, 0,
+    {"Text11",   kNoIndex, Box(Text11),                  "",                         4920, 3120, 975,  615, 13.5,         kDefaultColour, 22,
                                                          "Quadrato del terzo numero", ""},
-    {"Label6",   1,        Label(),                      "La TERNA",                 360,  3960, 2055, 495, 18,           kDefaultColour, 11, 22, "", ""},
-    {"Text12",   kNoIndex, Box(Text12),                  "",                         2640, 3960, 1215, 495, 18,           kBlue,          12, 5,
+    {"Label6",   1,        Label(),                      "La TERNA",                 360,  3960, 2055, 495, 18,           kDefaultColour, 11, "", ""},
+    {"Text12",   kNoIndex, Box(Text12),                  "",                         2640, 3960, 1215, 495, 18,           kBlue,          12,
                                                          "Verdetto: La TERNA … Pitagorica", ""},
-    {"Label7",   kNoIndex, Label(),                      "Pitagorica",               4200, 3960, 2055, 495, 18,           kDefaultColour, 13, 21, "", ""},
-    {"Label10",  kNoIndex, Label(),                      "prof. T. Valdrisco",       360,  4680, 1575, 255, kDefaultFont, kDefaultColour, 24, 15, "", ""},
+    {"Label7",   kNoIndex, Label(),                      "Pitagorica",               4200, 3960, 2055, 495, 18,           kDefaultColour, 13, "", ""},
+    {"Label10",  kNoIndex, Label(),                      "prof. T. Valdrisco",       360,  4680, 1575, 255, kDefaultFont, kDefaultColour, 24, "", ""},
     }};
 }();
 // clang-format on
 
-inline constexpr std::size_t kFocusableCount = 14;
+// How many controls take the focus.
+inline constexpr std::size_t kFocusableCount = [] {
+    std::size_t count = 0;
+    for (const ControlSpec& row : kControls) {
+        count += row.role.focusable();
+    }
+    return count;
+}();
+
+// A control by its name, and its index where it is a member of a control array.
+struct ControlName {
+    std::string_view name;
+    int index = kNoIndex;
+};
+
+// The row of a control, or kControls.size() for a name no row has.
+constexpr std::size_t RowNamed(ControlName control) {
+    for (std::size_t row = 0; row < kControls.size(); ++row) {
+        if (kControls[row].name == control.name && kControls[row].index == control.index) {
+            return row;
+        }
+    }
+    return kControls.size();
+}
+
+// The row of a control by its object name, "Label3(0)" for a member of a control array.
+constexpr std::size_t RowNamed(std::string_view object_name) {
+    const std::size_t open = object_name.find('(');
+    if (open == std::string_view::npos) {
+        return RowNamed(ControlName{object_name});
+    }
+    int index = 0;
+    for (std::size_t i = open + 1; i < object_name.size() && object_name[i] != ')'; ++i) {
+        index = index * 10 + (object_name[i] - '0');
+    }
+    return RowNamed(ControlName{object_name.substr(0, open), index});
+}
+
+// The order in which the window's description lists, and the window creates, its controls: a
+// later label is drawn above an earlier one it overlaps (Label9 above Label11).
+inline constexpr std::array<ControlName, kControls.size()> kCreationList = {{
+    {"Text11"}, {"Text10"}, {"Text9"},     {"Text8"},   {"Command1"},  {"Text12"},
+    {"Text6"},  {"Text7"},  {"Text5"},     {"Text4"},   {"Command2"},  {"Text3"},
+    {"Text2"},  {"Text1"},  {"Label11"},   {"Label10"}, {"Label9"},    {"Label8"},
+    {"Label5"}, {"Label4"}, {"Label3", 1}, {"Label7"},  {"Label6", 1}, {"Label3", 0},
+    {"Label1"}, {"Label2"},
+}};
 
 // Row numbers (into kControls) in the order the controls are created.
 inline constexpr std::array<std::size_t, kControls.size()> kCreationOrder = [] {
     std::array<std::size_t, kControls.size()> order{};
-    for (std::size_t row = 0; row < kControls.size(); ++row) {
-        order.at(static_cast<std::size_t>(kControls[row].created)) = row;
+    for (std::size_t i = 0; i < kCreationList.size(); ++i) {
+        order.at(i) = RowNamed(kCreationList[i]);
     }
     return order;
 }();
@@ -172,6 +217,29 @@ inline constexpr std::array<std::size_t, kFocusableCount> kTabOrder = [] {
     });
     return order;
 }();
+
+// Row numbers from the top of the stack down: the boxes and buttons, above every label they
+// overlap (the exponents overlap their boxes), then the labels, each later created one above the
+// earlier ones.
+inline constexpr std::array<std::size_t, kControls.size()> kStackingOrder = [] {
+    std::array<std::size_t, kControls.size()> order{};
+    std::size_t n = 0;
+    for (const std::size_t row : kTabOrder) {
+        order.at(n++) = row;
+    }
+    for (auto row = kCreationOrder.rbegin(); row != kCreationOrder.rend(); ++row) {
+        if (!kControls[*row].role.focusable()) {
+            order.at(n++) = *row;
+        }
+    }
+    return order;
+}();
+
+// The faces that stand in for the table's, in order, where the system lacks it: the outline
+// version of MS Sans Serif, with its design and widths, and Carlito, whose widths fit every
+// caption.
+inline constexpr std::array<std::string_view, 2> kFontFallbacks = {"Microsoft Sans Serif",
+                                                                   "Carlito"};
 
 // The row of a text box.
 constexpr std::size_t RowOf(TextBox box) {
@@ -214,6 +282,13 @@ constexpr bool NameIsBox(std::string_view name, TextBox box) {
 constexpr bool TableIsSound() {
     int boxes = 0, focusable = 0;
     std::array<bool, kControls.size()> created{};
+    for (const ControlName& control : kCreationList) {
+        const std::size_t row = RowNamed(control);
+        if (row == kControls.size() || created[row]) {
+            return false;
+        }
+        created[row] = true;
+    }
     std::array<bool, 64> tab_taken{};
     std::array<int, 3> commands{};
     for (const ControlSpec& row : kControls) {
@@ -227,11 +302,6 @@ constexpr bool TableIsSound() {
         if (role.box && !NameIsBox(row.name, *role.box)) {
             return false;
         }
-        if (row.created < 0 || row.created >= static_cast<int>(created.size()) ||
-            created[static_cast<std::size_t>(row.created)]) {
-            return false;
-        }
-        created[static_cast<std::size_t>(row.created)] = true;
         boxes += role.kind == ControlKind::TextBox;
         ++commands[static_cast<std::size_t>(role.command)];
         if (role.focusable()) {
@@ -248,13 +318,13 @@ constexpr bool TableIsSound() {
             return false;
         }
     }
-    return boxes == kTextBoxCount && focusable == static_cast<int>(kFocusableCount) &&
+    return boxes == kTextBoxCount && focusable > 0 &&
            commands[static_cast<std::size_t>(Command::ClearAll)] == 1 &&
            commands[static_cast<std::size_t>(Command::TripleCheck)] == 1;
 }
 
 }  // namespace control_table_detail
 
-// Each box and each command has exactly one row, the 14 focusable controls have distinct tab
-// indices, and the creation order names every row once.
+// Each box and each command has exactly one row, the focusable controls have distinct tab
+// indices, and the creation list names every row once.
 static_assert(control_table_detail::TableIsSound());

@@ -21,8 +21,9 @@ namespace {
 constexpr bool kEmbedded = TERNE_EMBED_RESOURCES;
 
 // "MS Sans Serif" exists only on Windows. Fontconfig's stand-in (usually DejaVu Sans) is too
-// wide for the fixed label sizes; Carlito's widths fit them. The program carries Carlito where
-// it is built to, and otherwise uses the system's.
+// wide for the fixed label sizes: the table's stand-ins take its place, in order, Carlito the
+// one a Linux system has. The program carries Carlito where it is built to, and otherwise uses
+// the system's.
 void InstallFont() {
     QString family = QStringLiteral("Carlito");
     if constexpr (kEmbedded) {
@@ -35,7 +36,15 @@ void InstallFont() {
             family = families.first();
         }
     }
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), family);
+    QStringList substitutes;
+    for (const std::string_view fallback : kFontFallbacks) {
+        const QString face =
+            QString::fromUtf8(fallback.data(), static_cast<qsizetype>(fallback.size()));
+        substitutes << (face == QLatin1String("Carlito") ? family : face);
+    }
+    QFont::insertSubstitutions(QString::fromUtf8(kForm1.font_family.data(),
+                                                 static_cast<qsizetype>(kForm1.font_family.size())),
+                               substitutes);
 }
 
 // Qt's own texts (the text boxes' context menu, the OK button) in Italian whatever the user's

@@ -7,8 +7,8 @@
 #include <exception>
 #include <string>
 
-#include "form/box_text.h"
 #include "form/win32/form1.h"
+#include "form/win32/wide_text.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ std::string UserDecimalSeparator() {
     if (length <= 1) {
         return ".";
     }
-    return ToBoxBytes(std::u16string(separator, separator + length - 1));
+    return BoxBytes(std::wstring_view(separator, static_cast<std::size_t>(length - 1)));
 }
 
 }  // namespace

@@ -9,11 +9,12 @@
 #include "form/box_text.h"
 
 inline std::string BoxBytes(const QString& text) {
-    return ToBoxBytes({QStringView(text).utf16(), static_cast<std::size_t>(text.size())});
+    return BoxBytes(
+        std::u16string_view(QStringView(text).utf16(), static_cast<std::size_t>(text.size())));
 }
 
-inline QString BoxString(std::string_view bytes) {
-    const std::u16string text = FromBoxBytes(bytes);
+inline QString BoxQString(std::string_view bytes) {
+    const std::u16string text = BoxUtf16(bytes);
     return QString(reinterpret_cast<const QChar*>(text.data()),
                    static_cast<qsizetype>(text.size()));
 }

@@ -146,13 +146,9 @@ Form1::Form1(std::string decimal_separator, QWidget* parent)
     for (const std::size_t row : kCreationOrder) {
         controls_[row] = CreateControl(kControls[row], this);
     }
-
-    // Text boxes and buttons are drawn above every label, as native child windows are above
-    // the windowless labels they overlap.
-    for (const std::size_t row : kCreationOrder) {
-        if (kControls[row].role.focusable()) {
-            controls_[row]->raise();
-        }
+    // Each raised in turn from the bottom: the first of the stacking order ends on top.
+    for (auto row = kStackingOrder.rbegin(); row != kStackingOrder.rend(); ++row) {
+        controls_[*row]->raise();
     }
     for (std::size_t i = 1; i < kTabOrder.size(); ++i) {
         QWidget::setTabOrder(controls_[kTabOrder[i - 1]], controls_[kTabOrder[i]]);
@@ -161,8 +157,7 @@ Form1::Form1(std::string decimal_separator, QWidget* parent)
     for (std::size_t row = 0; row < kControls.size(); ++row) {
         const Role role = kControls[row].role;
         if (role.box) {
-            text_boxes_[static_cast<std::size_t>(*role.box) - 1] =
-                static_cast<QLineEdit*>(controls_[row]);
+            text_boxes_[BoxIndex(*role.box)] = static_cast<QLineEdit*>(controls_[row]);
         }
         switch (role.command) {
             case Command::ClearAll:
@@ -182,7 +177,7 @@ Form1::Form1(std::string decimal_separator, QWidget* parent)
 }
 
 QLineEdit* Form1::box(TextBox box) const {
-    return text_boxes_[static_cast<std::size_t>(box) - 1];
+    return text_boxes_[BoxIndex(box)];
 }
 
 std::string Form1::GetText(TextBox box) const {
@@ -191,7 +186,7 @@ std::string Form1::GetText(TextBox box) const {
 
 void Form1::SetText(TextBox box, std::string_view text) {
     QLineEdit* edit = this->box(box);
-    edit->setText(BoxString(text));
+    edit->setText(BoxQString(text));
     edit->setCursorPosition(0);  // a long text shows its beginning, not its tail
 }
 

@@ -139,7 +139,7 @@ class Forwarding : public IAccessible {
         if (text.empty()) {
             return S_FALSE;
         }
-        *out = SysAllocString(Wide(text).c_str());
+        *out = SysAllocString(BoxWide(text).c_str());
         return *out != nullptr ? S_OK : E_OUTOFMEMORY;
     }
 

@@ -27,17 +27,16 @@ bool FontInstalled(std::wstring_view face) {
 }
 
 // "MS Sans Serif" is a bitmap face with a few fixed sizes: from 125 % on it is blocky or too
-// small. "Microsoft Sans Serif" is its outline version, with the same design and widths, and
-// scales to any DPI. Where it is missing (Wine), Carlito stands in, as in the Linux window, whose
-// widths fit every caption; the table's face is the last resort.
+// small. The first of the table's stand-ins, its outline version, scales to any DPI; where it is
+// missing (Wine), the next; the table's face is the last resort.
 const std::wstring& FontFace() {
     static const std::wstring face = [] {
-        for (const std::wstring_view outline : {L"Microsoft Sans Serif", L"Carlito"}) {
-            if (FontInstalled(outline)) {
-                return std::wstring(outline);
+        for (const std::string_view fallback : kFontFallbacks) {
+            if (FontInstalled(BoxWide(fallback))) {
+                return BoxWide(fallback);
             }
         }
-        return Wide(kForm1.font_family);
+        return BoxWide(kForm1.font_family);
     }();
     return face;
 }
@@ -77,7 +76,7 @@ GdiObject<HFONT> CreateTableFont(double points, int dpi) {
 // of the font is taller than the label (the large "+" signs), centring that line puts the cut in
 // the font's empty leading instead of through the glyph.
 void CentreTallLine(HWND label, HFONT font, const ControlSpec& entry, int dpi) {
-    const std::wstring caption = Wide(entry.caption);
+    const std::wstring caption = BoxWide(entry.caption);
     const HDC dc = GetDC(label);
     const HGDIOBJ previous = SelectObject(dc, font);
     TEXTMETRICW metrics{};

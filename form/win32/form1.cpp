@@ -108,7 +108,7 @@ Form1::Form1(std::string decimal_separator)
         Fail("RegisterClassExW");
     }
 
-    CreateWindowExW(0, kWindowClass, Wide(kForm1.caption).c_str(), kWindowStyle, CW_USEDEFAULT,
+    CreateWindowExW(0, kWindowClass, BoxWide(kForm1.caption).c_str(), kWindowStyle, CW_USEDEFAULT,
                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
     if (hwnd_ == nullptr) {
         Fail("CreateWindowExW");
@@ -152,8 +152,8 @@ void Form1::CreateControls() {
         }
         const auto id = static_cast<INT_PTR>(ControlId(row));
         controls_[row] =
-            CreateWindowExW(extended_style, window_class, Wide(entry.caption).c_str(), style, 0, 0,
-                            0, 0, hwnd_, reinterpret_cast<HMENU>(id), instance, nullptr);
+            CreateWindowExW(extended_style, window_class, BoxWide(entry.caption).c_str(), style, 0,
+                            0, 0, 0, hwnd_, reinterpret_cast<HMENU>(id), instance, nullptr);
         if (controls_[row] == nullptr) {
             Fail("CreateWindowExW " + ObjectName(entry));
         }
@@ -163,15 +163,8 @@ void Form1::CreateControls() {
         }
     }
 
-    // Stacking, top to bottom: the controls that take the focus, above every label they
-    // overlap, then the labels, each later one above the earlier ones (Label9 above Label11).
-    std::vector<std::size_t> stack(kTabOrder.begin(), kTabOrder.end());
-    for (auto row = kCreationOrder.rbegin(); row != kCreationOrder.rend(); ++row) {
-        if (!kControls[*row].role.focusable()) {
-            stack.push_back(*row);
-        }
-    }
-    for (const std::size_t row : stack) {
+    // Each to the bottom in turn: the first of the stacking order ends on top.
+    for (const std::size_t row : kStackingOrder) {
         SetWindowPos(controls_[row], HWND_BOTTOM, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
@@ -397,19 +390,19 @@ std::string Form1::GetText(TextBox box) const {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit)), L'\0');
     text.resize(static_cast<std::size_t>(
         GetWindowTextW(edit, text.data(), static_cast<int>(text.size()) + 1)));
-    return ToBoxBytes(std::u16string(text.begin(), text.end()));
+    return BoxBytes(text);
 }
 
 void Form1::SetText(TextBox box, std::string_view text) {
     const HWND edit = this->box(box);
-    SetWindowTextW(edit, Wide(text).c_str());
+    SetWindowTextW(edit, BoxWide(text).c_str());
     // A long text shows its beginning, not its tail.
     SendMessageW(edit, EM_SETSEL, 0, 0);
     SendMessageW(edit, EM_SCROLLCARET, 0, 0);
 }
 
 void Form1::ShowMessage(std::string_view prompt) {
-    MessageBoxW(hwnd_, Wide(prompt).c_str(), Wide(kApplicationTitle).c_str(), MB_OK);
+    MessageBoxW(hwnd_, BoxWide(prompt).c_str(), BoxWide(kApplicationTitle).c_str(), MB_OK);
 }
 
 void Form1::Command1_Click() {
@@ -450,10 +443,10 @@ int RunMessageLoop(Form1& form, const MessageSource& get_message) {
 }
 
 void ReportFailure(HWND owner, std::string_view what, DWORD error) {
-    std::wstring text = L"Impossibile proseguire: " + Wide(what) + L" non è riuscita";
+    std::wstring text = L"Impossibile proseguire: " + BoxWide(what) + L" non è riuscita";
     if (error != 0) {
         text += L" (errore " + std::to_wstring(error) + L")";
     }
-    text += L".\n\nCannot go on: " + Wide(what) + L" failed.";
-    MessageBoxW(owner, text.c_str(), Wide(kApplicationTitle).c_str(), MB_OK | MB_ICONERROR);
+    text += L".\n\nCannot go on: " + BoxWide(what) + L" failed.";
+    MessageBoxW(owner, text.c_str(), BoxWide(kApplicationTitle).c_str(), MB_OK | MB_ICONERROR);
 }

@@ -1,4 +1,4 @@
-// The table's UTF-8 texts as the Win32 API takes them.
+// A box's text, and the table's texts, as the Win32 API takes them (UTF-16 in wchar_t), and back.
 #pragma once
 
 #include <string>
@@ -6,7 +6,11 @@
 
 #include "form/box_text.h"
 
-inline std::wstring Wide(std::string_view bytes) {
-    const std::u16string text = FromBoxBytes(bytes);
+inline std::wstring BoxWide(std::string_view bytes) {
+    const std::u16string text = BoxUtf16(bytes);
     return {text.begin(), text.end()};
+}
+
+inline std::string BoxBytes(std::wstring_view text) {
+    return BoxBytes(std::u16string(text.begin(), text.end()));
 }

@@ -20,8 +20,8 @@ void PrintTo(const Crossing& c, std::ostream* out) {
 class BoxTextCrossings : public testing::TestWithParam<Crossing> {};
 
 TEST_P(BoxTextCrossings, GoBothWaysUnitForUnit) {
-    EXPECT_EQ(ToBoxBytes(GetParam().box), GetParam().bytes);
-    EXPECT_EQ(FromBoxBytes(GetParam().bytes), GetParam().box);
+    EXPECT_EQ(BoxBytes(GetParam().box), GetParam().bytes);
+    EXPECT_EQ(BoxUtf16(GetParam().bytes), GetParam().box);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -53,7 +53,7 @@ void PrintTo(const Malformed& m, std::ostream* out) {
 class MalformedBytes : public testing::TestWithParam<Malformed> {};
 
 TEST_P(MalformedBytes, BecomeReplacementCharacters) {
-    EXPECT_EQ(FromBoxBytes(GetParam().bytes), GetParam().box);
+    EXPECT_EQ(BoxUtf16(GetParam().bytes), GetParam().box);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -45,7 +45,7 @@ class RecordingSurface : public FormSurface {
     }
     void SetText(TextBox box, std::string_view text) override {
         calls_.push_back(Set(box, text));
-        texts_[Index(box)] = std::string(text);
+        texts_[BoxIndex(box)] = std::string(text);
     }
     void ShowMessage(std::string_view prompt) override {
         calls_.push_back(Message(prompt));
@@ -53,14 +53,14 @@ class RecordingSurface : public FormSurface {
     }
 
     // What the user typed, without logging it as a call.
-    void Type(TextBox box, std::string_view text) { texts_[Index(box)] = std::string(text); }
+    void Type(TextBox box, std::string_view text) { texts_[BoxIndex(box)] = std::string(text); }
     void TypeEntries(std::string_view a, std::string_view b, std::string_view c) {
         Type(TextBox::Text1, a);
         Type(TextBox::Text2, b);
         Type(TextBox::Text3, c);
     }
 
-    const std::string& text(TextBox box) const { return texts_[Index(box)]; }
+    const std::string& text(TextBox box) const { return texts_[BoxIndex(box)]; }
     const std::vector<SurfaceCall>& calls() const { return calls_; }
     const std::vector<std::string>& messages() const { return messages_; }
     void ForgetCalls() {
@@ -71,8 +71,6 @@ class RecordingSurface : public FormSurface {
     std::vector<std::string> ResultTexts() const { return {texts_.begin() + 3, texts_.end()}; }
 
   private:
-    static std::size_t Index(TextBox box) { return static_cast<std::size_t>(box) - 1; }
-
     std::array<std::string, kTextBoxCount> texts_;
     mutable std::vector<SurfaceCall> calls_;
     std::vector<std::string> messages_;

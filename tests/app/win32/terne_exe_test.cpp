@@ -143,18 +143,18 @@ TEST_F(TerneExe, VerifiesWhatIsTypedInto) {
         const std::array entries = {c.a, c.b, c.c};
         for (int n = 1; n <= 3; ++n) {
             SendMessageW(Box(n), WM_SETTEXT, 0,
-                         reinterpret_cast<LPARAM>(Wide(entries[n - 1]).c_str()));
+                         reinterpret_cast<LPARAM>(BoxWide(entries[n - 1]).c_str()));
         }
         const std::vector<SeenMessage> seen = Click("Command2");
         for (int n = 4; n <= 12; ++n) {
-            EXPECT_EQ(WindowText(Box(n)), Wide(c.results[n - 4])) << "Text" << n;
+            EXPECT_EQ(WindowText(Box(n)), BoxWide(c.results[n - 4])) << "Text" << n;
         }
         if (c.message.empty()) {
             EXPECT_TRUE(seen.empty());
         } else {
             ASSERT_EQ(seen.size(), 1u);
-            EXPECT_EQ(seen[0].caption, Wide(kWarningCaption));
-            EXPECT_EQ(seen[0].text, Wide(c.message));
+            EXPECT_EQ(seen[0].caption, BoxWide(kWarningCaption));
+            EXPECT_EQ(seen[0].text, BoxWide(c.message));
             EXPECT_EQ(seen[0].buttons, std::vector<std::wstring>{L"OK"});
             EXPECT_FALSE(seen[0].icon);
         }
@@ -204,10 +204,10 @@ TEST_F(TerneExe, ScreenReadersReadTheWindowInTheTablesOrder) {
         EXPECT_EQ(facts.role,
                   wine_client ? ROLE_SYSTEM_CLIENT : kRoles[static_cast<int>(entry.kind())]);
         if (entry.kind() == ControlKind::TextBox) {
-            EXPECT_EQ(facts.name, Wide(entry.accessible_name));
-            EXPECT_EQ(facts.description, Wide(entry.accessible_description));
+            EXPECT_EQ(facts.name, BoxWide(entry.accessible_name));
+            EXPECT_EQ(facts.description, BoxWide(entry.accessible_description));
         } else {
-            EXPECT_EQ(facts.name, Wide(entry.caption));
+            EXPECT_EQ(facts.name, BoxWide(entry.caption));
         }
         // The client area: a box's lies inside its 3-D edge.
         RECT place{origin.x + ToPixels(entry.left, 96), origin.y + ToPixels(entry.top, 96),

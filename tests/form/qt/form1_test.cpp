@@ -98,12 +98,12 @@ class Form1Test : public QObject, Form1Fixture {
         // Inserted as an input method would: some entries are no keys of a keyboard.
         const std::array entries = {verify->a, verify->b, verify->c};
         for (int n = 1; n <= 3; ++n) {
-            box(n)->insert(BoxString(entries[static_cast<std::size_t>(n - 1)]));
+            box(n)->insert(BoxQString(entries[static_cast<std::size_t>(n - 1)]));
         }
         QTest::mouseClick(button("Command2"), Qt::LeftButton);
         QStringList expected;
         for (const std::string_view text : verify->results) {
-            expected << BoxString(text);
+            expected << BoxQString(text);
         }
         QCOMPARE(ResultTexts(), expected);
         if (verify->message.empty()) {
@@ -111,8 +111,8 @@ class Form1Test : public QObject, Form1Fixture {
         } else {
             QCOMPARE(watcher_->seen().size(), std::size_t{1});
             const SeenMessage& message = watcher_->seen().front();
-            QCOMPARE(message.title, BoxString(kWarningCaption));
-            QCOMPARE(message.text, BoxString(verify->message));
+            QCOMPARE(message.title, BoxQString(kWarningCaption));
+            QCOMPARE(message.text, BoxQString(verify->message));
             QCOMPARE(message.icon, QMessageBox::NoIcon);
             QCOMPARE(message.buttons, QStringList{"OK"});
         }
@@ -200,7 +200,7 @@ class Form1Test : public QObject, Form1Fixture {
         QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
         QVERIFY(flags & Qt::CustomizeWindowHint);
         const QFontMetrics title(font);
-        QVERIFY2(width >= 2 * title.horizontalAdvance(BoxString(kWarningCaption)),
+        QVERIFY2(width >= 2 * title.horizontalAdvance(BoxQString(kWarningCaption)),
                  qPrintable(QString::number(width)));
     }
 

@@ -53,9 +53,9 @@ void Form1Test::Type(TextBox box, std::wstring_view text) {
 }
 
 void Form1Test::TypeEntries(std::string_view a, std::string_view b, std::string_view c) {
-    Type(TextBox::Text1, Wide(a));
-    Type(TextBox::Text2, Wide(b));
-    Type(TextBox::Text3, Wide(c));
+    Type(TextBox::Text1, BoxWide(a));
+    Type(TextBox::Text2, BoxWide(b));
+    Type(TextBox::Text3, BoxWide(c));
 }
 
 void Form1Test::Click(std::string_view button) {

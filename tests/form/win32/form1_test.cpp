@@ -73,7 +73,7 @@ TEST_P(Form1Verifies, EndToEnd) {
     Click("Command2");
     std::array<std::wstring, 9> expected;
     for (std::size_t i = 0; i < expected.size(); ++i) {
-        expected[i] = Wide(c.results[i]);
+        expected[i] = BoxWide(c.results[i]);
     }
     EXPECT_EQ(ResultTexts(), expected);
     if (c.message.empty()) {
@@ -81,8 +81,8 @@ TEST_P(Form1Verifies, EndToEnd) {
     } else {
         ASSERT_EQ(watcher_->seen().size(), 1u);
         const SeenMessage& seen = watcher_->seen().front();
-        EXPECT_EQ(seen.caption, Wide(kWarningCaption));
-        EXPECT_EQ(seen.text, Wide(c.message));
+        EXPECT_EQ(seen.caption, BoxWide(kWarningCaption));
+        EXPECT_EQ(seen.text, BoxWide(c.message));
         EXPECT_EQ(seen.buttons, std::vector<std::wstring>{L"OK"});
         EXPECT_FALSE(seen.icon);
         EXPECT_EQ(GetFocus(), control("Command2"));  // given back after the box

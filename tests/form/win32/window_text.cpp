@@ -22,16 +22,6 @@ std::wstring WindowText(HWND hwnd) {
     return text;
 }
 
-std::size_t RowNamed(std::string_view name) {
-    for (std::size_t row = 0; row < kControls.size(); ++row) {
-        if (ObjectName(kControls[row]) == name) {
-            return row;
-        }
-    }
-    ADD_FAILURE() << "no control " << name;
-    return 0;
-}
-
 SeenMessage ReadMessageBox(HWND box) {
     SeenMessage seen;
     seen.caption = WindowText(box);

@@ -9,12 +9,10 @@
 #include <string_view>
 #include <vector>
 
-#include "form/win32/wide_text.h"  // Wide: a text of the tests' tables as the boxes hold it
+#include "form/win32/wide_text.h"  // BoxWide: a text of the tests' tables as the boxes hold it
 
 // A window's text, through WM_GETTEXT: also an edit box of another process.
 std::wstring WindowText(HWND hwnd);
-// The row of a control by its object name ("Text1", "Command2", "Label3(0)").
-std::size_t RowNamed(std::string_view name);
 
 struct SeenMessage {
     std::wstring caption;
