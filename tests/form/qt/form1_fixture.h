@@ -62,14 +62,11 @@ class Form1Fixture {
         }
         return texts;
     }
-    // The first character the box shows: the one at its left edge.
-    int FirstShown(int n) const {
-        QLineEdit* edit = box(n);
+    // The first character a box shows: the one at its left edge.
+    static int FirstShown(QLineEdit* edit) {
         edit->repaint();  // the line edit scrolls when it paints
         return edit->cursorPositionAt(QPoint(3, edit->height() / 2));
     }
-    // The tooltip a box would show, or "" for none.
-    QString Tip(int n) const { return static_cast<EntryBox*>(box(n))->OverflowTip(); }
     // Whether the system's clipboard takes a text and gives it back (a compositor without a
     // seat has none).
     static bool ClipboardWorks(QClipboard::Mode mode = QClipboard::Clipboard) {

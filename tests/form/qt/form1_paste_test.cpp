@@ -21,18 +21,6 @@ class Form1PasteTest : public QObject, Form1Fixture {
     void init() { Open(); }
     void cleanup() { Close(); }
 
-    void longPasteIsKeptWhole() {
-        const QString entry = QStringLiteral("3.") + QString(kMaxBoxLength - 2, '0');
-        QApplication::clipboard()->setText(entry);
-        box(1)->setFocus();
-        QTest::keyClick(box(1), Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(box(1)->text().size(), entry.size());
-        TypeEntries("", "4", "5");
-        QTest::mouseClick(button("Command2"), Qt::LeftButton);
-        QCOMPARE(box(4)->text(), entry);
-        QCOMPARE(box(12)->text(), QStringLiteral("è"));
-    }
-
     void hostileEntriesArriveUnchanged_data() {
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("verdict");  // Text12 afterwards, or the warning shown

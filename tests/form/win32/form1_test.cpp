@@ -1,4 +1,5 @@
-// The Win32 Form1 through its message loop: focus, keys, clicks, the message box, long texts.
+// The Win32 Form1 through its message loop: what every window must do, and what is this window's
+// own: posted clicks, the message loop, resizing.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -9,153 +10,40 @@
 #include <string>
 #include <vector>
 
-#include "tests/form/win32/form1_fixture.h"
-#include "tests/form/window_cases.h"
+#include "tests/form/win32/form1_driver.h"
 
 namespace {
 
 using enum TextBox;
 
-TEST_F(Form1Test, StartsEmptyWithTheFocusInText1) {
-    for (int n = 1; n <= 12; ++n) {
-        EXPECT_EQ(Text(static_cast<TextBox>(n)), L"") << "Text" << n;
-    }
-    EXPECT_EQ(GetFocus(), box(Text1));
+TEST_F(Form1Test, HasItsCaptionAndIcons) {
     EXPECT_EQ(WindowText(form_->hwnd()), L"Form1");
     EXPECT_NE(GetClassLongPtrW(form_->hwnd(), GCLP_HICON), 0);
     EXPECT_NE(GetClassLongPtrW(form_->hwnd(), GCLP_HICONSM), 0);
+    EXPECT_EQ(SendMessageW(form_->tooltip(), TTM_GETTOOLCOUNT, 0, 0), kTextBoxCount);
 }
 
-TEST_F(Form1Test, TabCyclesTheFourteenControlsBothWays) {
-    for (const std::string_view name : kTabCycle) {
-        EXPECT_EQ(GetFocus(), control(name)) << name;
-        Press(VK_TAB);
-    }
-    EXPECT_EQ(GetFocus(), box(Text1));  // wrapped around
-    for (auto name = kTabCycle.rbegin(); name != kTabCycle.rend(); ++name) {
-        Press(VK_TAB, /*shift=*/true);
-        EXPECT_EQ(GetFocus(), control(*name)) << *name;
-    }
-}
+// What every window must do, from the shared list.
+class Form1Behaves : public Form1Driver, public testing::WithParamInterface<std::size_t> {};
 
-TEST_F(Form1Test, EnterAndEscInATextBoxRunNothing) {
-    TypeEntries("3", "4", "5");
-    for (int n = 1; n <= 12; ++n) {
-        SetFocus(box(static_cast<TextBox>(n)));
-        Press(VK_RETURN);
-        Press(VK_ESCAPE);
-    }
-    Pump();
-    EXPECT_EQ(ResultTexts(), (std::array<std::wstring, 9>{}));
-    EXPECT_TRUE(watcher_->seen().empty());
-    EXPECT_EQ(Text(Text1), L"3");
-}
-
-TEST_F(Form1Test, SpaceAndEnterRunAFocusedButtonOncePerPress) {
-    TypeEntries("3", "4", "5");
-    SetFocus(control("Command2"));
-    Press(VK_SPACE);
-    EXPECT_EQ(Text(Text12), L"è");
-
-    SetFocus(control("Command1"));
-    Press(VK_RETURN, false, /*repeated=*/true);  // a key held down from before: not a press
-    EXPECT_EQ(Text(Text12), L"è");
-    Press(VK_RETURN);
-    EXPECT_EQ(Text(Text1), L"");
-    EXPECT_EQ(Text(Text12), L"");
-}
-
-class Form1Verifies : public Form1Test, public testing::WithParamInterface<VerifyCase> {};
-
-TEST_P(Form1Verifies, EndToEnd) {
-    const VerifyCase& c = GetParam();
-    TypeEntries(c.a, c.b, c.c);
-    Click("Command2");
-    std::array<std::wstring, 9> expected;
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        expected[i] = BoxWide(c.results[i]);
-    }
-    EXPECT_EQ(ResultTexts(), expected);
-    if (c.message.empty()) {
-        EXPECT_TRUE(watcher_->seen().empty());
-    } else {
-        ASSERT_EQ(watcher_->seen().size(), 1u);
-        const SeenMessage& seen = watcher_->seen().front();
-        EXPECT_EQ(seen.caption, BoxWide(kWarningCaption));
-        EXPECT_EQ(seen.text, BoxWide(c.message));
-        EXPECT_EQ(seen.buttons, std::vector<std::wstring>{L"OK"});
-        EXPECT_FALSE(seen.icon);
-        EXPECT_EQ(GetFocus(), control("Command2"));  // given back after the box
-    }
-    // Every box shows the beginning of its text.
-    for (int n = 4; n <= 12; ++n) {
-        EXPECT_EQ(SendMessageW(box(static_cast<TextBox>(n)), EM_GETFIRSTVISIBLELINE, 0, 0), 0)
-            << "Text" << n;
+TEST_P(Form1Behaves, AsEveryWindowMust) {
+    for (const std::string& difference : RunBehaviour(WindowBehaviours()[GetParam()], *this)) {
+        ADD_FAILURE() << difference;
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, Form1Verifies, testing::ValuesIn(kVerifyCases),
+INSTANTIATE_TEST_SUITE_P(Shared, Form1Behaves,
+                         testing::Range(std::size_t{0}, WindowBehaviours().size()),
                          [](const auto& test) {
-                             std::string name(test.param.name);
-                             std::erase(name, ' ');
+                             std::string name;
+                             for (const char c : WindowBehaviours()[test.param].name) {
+                                 if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+                                     (c >= '0' && c <= '9')) {
+                                     name += c;
+                                 }
+                             }
                              return name;
                          });
-
-// What the box's tooltip would show now, asked as the tooltip asks: "" for none.
-std::wstring TipOf(const Form1& form, HWND box) {
-    NMTTDISPINFOW info{};
-    info.hdr.hwndFrom = form.tooltip();
-    info.hdr.idFrom = reinterpret_cast<UINT_PTR>(box);
-    info.hdr.code = TTN_GETDISPINFOW;
-    SendMessageW(form.hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
-    return info.lpszText != nullptr ? info.lpszText : L"";
-}
-
-// "1.5" cut to ".5" would show another number: a box the focus leaves, and a box a command
-// writes, show the beginning of their text, and one whose text does not fit shows all of it in
-// a tooltip.
-TEST_F(Form1Test, BoxesShowTheBeginningAndTooLongTextsInATooltip) {
-    EXPECT_EQ(SendMessageW(form_->tooltip(), TTM_GETTOOLCOUNT, 0, 0), kTextBoxCount);
-    const std::wstring long_text = L"0123456789.0123456789";
-    for (int n = 1; n <= 12; ++n) {
-        const auto box = static_cast<TextBox>(n);
-        SetFocus(this->box(box));
-        SetWindowTextW(this->box(box), L"");
-        Type(box, long_text);
-        EXPECT_GT(SendMessageW(this->box(box), EM_GETFIRSTVISIBLELINE, 0, 0), 0) << "Text" << n;
-        Press(VK_TAB);
-        EXPECT_EQ(SendMessageW(this->box(box), EM_GETFIRSTVISIBLELINE, 0, 0), 0) << "Text" << n;
-        EXPECT_EQ(TipOf(*form_, this->box(box)), long_text) << "Text" << n;
-        SetWindowTextW(this->box(box), L"7");
-        EXPECT_EQ(TipOf(*form_, this->box(box)), L"") << "Text" << n;
-    }
-    SetWindowTextW(box(Text1), std::wstring(kMaxBoxLength, L'7').c_str());
-    EXPECT_EQ(TipOf(*form_, box(Text1)), std::wstring(kToolTipLength, L'7') + L"\u2026");
-}
-
-TEST_F(Form1Test, TextTypedIntoAResultBoxSurvivesAnInvalidEntry) {
-    TypeEntries("5", "4", "3");
-    Click("Command2");
-    Type(Text8, L"mio");
-    const auto before = ResultTexts();
-    SetWindowTextW(box(Text1), L"");
-    Type(Text1, L"abc");
-    Click("Command2");
-    ASSERT_EQ(watcher_->seen().size(), 1u);
-    EXPECT_EQ(ResultTexts(), before);
-    EXPECT_EQ(Text(Text8), L"25mio");
-}
-
-TEST_F(Form1Test, AzzeraEmptiesEveryBox) {
-    TypeEntries("3", "4", "5");
-    Click("Command2");
-    Type(Text10, L"scritto a mano");
-    Click("Command1");
-    for (int n = 1; n <= 12; ++n) {
-        EXPECT_EQ(Text(static_cast<TextBox>(n)), L"") << "Text" << n;
-    }
-    EXPECT_TRUE(watcher_->seen().empty());
-}
 
 // Real input is blocked while the warning is up, but posted clicks and commands reach the button
 // through the warning's own loop, as a screen reader's may.
@@ -194,43 +82,6 @@ TEST_F(Form1Test, TheMessageLoopEndsOnlyOnAQuitOrOnFailuresThatLast) {
     ASSERT_EQ(watcher_->seen().size(), 1u);
     EXPECT_NE(watcher_->seen().front().text.find(L"GetMessageW"), std::wstring::npos);
     EXPECT_TRUE(watcher_->seen().front().icon);
-}
-
-TEST_F(Form1Test, SquaresUseTheLocaleSeparator) {
-    Close();
-    Open(",");
-    TypeEntries("1.5", "2", "2.5");
-    Click("Command2");
-    EXPECT_EQ(Text(Text8), L"2,25");
-    EXPECT_EQ(Text(Text12), L"è");
-}
-
-void SetClipboard(const std::wstring& text) {
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    EmptyClipboard();
-    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-    std::copy(text.c_str(), text.c_str() + text.size() + 1,
-              static_cast<wchar_t*>(GlobalLock(memory)));
-    GlobalUnlock(memory);
-    SetClipboardData(CF_UNICODETEXT, memory);
-    CloseClipboard();
-}
-
-TEST_F(Form1Test, AnEntryAtTheLimitIsKeptWholeAndALongerPasteIsCut) {
-    const std::wstring entry = L"3." + std::wstring(kMaxBoxLength - 2, L'0');
-    SetClipboard(entry);
-    SendMessageW(box(Text1), WM_PASTE, 0, 0);
-    EXPECT_EQ(Text(Text1), entry);
-
-    SetClipboard(std::wstring(300'000, L'7'));
-    SendMessageW(box(Text2), WM_PASTE, 0, 0);
-    EXPECT_EQ(Text(Text2), std::wstring(kMaxBoxLength, L'7'));
-
-    SetWindowTextW(box(Text2), L"4");
-    Type(Text3, L"5");
-    Click("Command2");
-    EXPECT_EQ(Text(Text4), entry);
-    EXPECT_EQ(Text(Text12), L"è");
 }
 
 TEST_F(Form1Test, ResizingMovesNothing) {
