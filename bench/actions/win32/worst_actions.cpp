@@ -11,36 +11,12 @@
 #include <string>
 #include <string_view>
 
+#include "bench/win32/visible_window.h"
 #include "form/win32/form1.h"
 
 namespace {
 
 constexpr UINT kPatience = 120'000;  // ms
-
-struct Search {
-    DWORD process;
-    HWND found = nullptr;
-};
-
-HWND Form1Of(DWORD process) {
-    Search search{process};
-    EnumWindows(
-        [](HWND hwnd, LPARAM lparam) -> BOOL {
-            auto* wanted = reinterpret_cast<Search*>(lparam);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(hwnd, &owner);
-            wchar_t caption[8] = {};
-            GetWindowTextW(hwnd, caption, 8);
-            if (owner == wanted->process && IsWindowVisible(hwnd) &&
-                std::wstring_view(caption) == L"Form1") {
-                wanted->found = hwnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
 
 HWND Control(HWND form, std::string_view name) {
     for (std::size_t row = 0; row < kControls.size(); ++row) {
@@ -130,7 +106,7 @@ int wmain(int argc, wchar_t* argv[]) {
     HWND form = nullptr;
     for (int i = 0; i < 500 && form == nullptr; ++i) {
         WaitForInputIdle(process.hProcess, 100);
-        form = Form1Of(process.dwProcessId);
+        form = VisibleWindowOf(process.dwProcessId);
         Sleep(form == nullptr ? 20 : 0);
     }
     if (form == nullptr) {

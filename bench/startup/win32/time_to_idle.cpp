@@ -12,35 +12,14 @@
 #include <string>
 #include <vector>
 
+#include "bench/win32/visible_window.h"
+
 namespace {
 
 struct Start {
     double ms = 0;
     double peak_kib = 0;
 };
-
-struct Search {
-    DWORD process;
-    HWND found = nullptr;
-};
-
-HWND VisibleWindowOf(DWORD process) {
-    Search search{process};
-    EnumWindows(
-        [](HWND hwnd, LPARAM lparam) -> BOOL {
-            auto* wanted = reinterpret_cast<Search*>(lparam);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(hwnd, &owner);
-            if (owner == wanted->process && IsWindowVisible(hwnd) &&
-                GetWindow(hwnd, GW_OWNER) == nullptr) {
-                wanted->found = hwnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
 
 bool Measure(const std::wstring& program, Start& start) {
     std::wstring command = L"\"" + program + L"\"";
