@@ -1,6 +1,7 @@
 // The behaviours every window must have, and how they are run and written out.
 #include "tests/form/window_behaviours.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "form/box_text.h"
@@ -24,25 +25,25 @@ constexpr std::string_view kBoxes[] = {"Text1", "Text2", "Text3", "Text4",  "Tex
 constexpr std::string_view kInvalid = "Impossibile: valori errati.";
 
 Step Type(std::string_view box, std::string_view text) {
-    return {Act::Type, box, {text}};
+    return {Act::Type, std::string(box), {text}};
 }
 Step SetText(std::string_view box, StepText text) {
-    return {Act::SetText, box, text};
+    return {Act::SetText, std::string(box), text};
 }
 Step Press(Key key) {
     return {Act::Press, {}, {}, key};
 }
 Step Click(std::string_view button) {
-    return {Act::Click, button};
+    return {Act::Click, std::string(button)};
 }
 Step Focus(std::string_view control) {
-    return {Act::Focus, control};
+    return {Act::Focus, std::string(control)};
 }
 Step ExpectText(std::string_view box, StepText text) {
-    return {Act::ExpectText, box, text};
+    return {Act::ExpectText, std::string(box), text};
 }
 Step ExpectFocus(std::string_view control) {
-    return {Act::ExpectFocus, control};
+    return {Act::ExpectFocus, std::string(control)};
 }
 Step ExpectWarnings(int count, std::string_view text = {}) {
     return {Act::ExpectWarnings, {}, {text}, Key::Tab, count};
@@ -100,7 +101,7 @@ std::vector<Behaviour> MakeBehaviours() {
         for (std::size_t i = 0; i < c.results.size(); ++i) {
             verify.steps.push_back(ExpectText(kResultBoxes[i], {c.results[i]}));
             // A box a command wrote shows the beginning of its text.
-            verify.steps.push_back({Act::ExpectBeginning, kResultBoxes[i]});
+            verify.steps.push_back({Act::ExpectBeginning, std::string(kResultBoxes[i])});
         }
         verify.steps.push_back(c.message.empty() ? ExpectWarnings(0)
                                                  : ExpectWarnings(1, c.message));
@@ -156,15 +157,55 @@ std::vector<Behaviour> MakeBehaviours() {
                                                SetText(box, {}),
                                                Type(box, kLong),
                                                Press(Key::Tab),
-                                               {Act::ExpectBeginning, box},
-                                               {Act::ExpectTip, box, {kLong}},
+                                               {Act::ExpectBeginning, std::string(box)},
+                                               {Act::ExpectTip, std::string(box), {kLong}},
                                                SetText(box, {"7"}),
-                                               {Act::ExpectTip, box, {}}});
+                                               {Act::ExpectTip, std::string(box), {}}});
     }
     shown.steps.insert(shown.steps.end(),
                        {SetText("Text1", {"7", kMaxBoxLength, '7'}),
                         {Act::ExpectTip, "Text1", {"7", static_cast<int>(kToolTipLength), '7'}}});
     all.push_back(std::move(shown));
+
+    Behaviour places{"every control stands where the table puts it, whatever the window's size",
+                     {}};
+    for (const int size : {0, 900, 120, 478}) {
+        if (size != 0) {
+            places.steps.push_back({Act::Resize, {}, {}, Key::Tab, 0, size, size * 3 / 4});
+        }
+        for (const ControlSpec& entry : kControls) {
+            places.steps.push_back({Act::ExpectPlace, ObjectName(entry)});
+        }
+    }
+    all.push_back(std::move(places));
+
+    // Where two controls overlap, the middle of the overlap at 96 dpi.
+    const auto overlap = [](std::string_view below, std::string_view above) {
+        const ControlSpec& a = kControls[RowNamed(below)];
+        const ControlSpec& b = kControls[RowNamed(above)];
+        const int left = std::max(a.left, b.left);
+        const int right = std::min(a.left + a.width, b.left + b.width);
+        const int top = std::max(a.top, b.top);
+        const int bottom = std::min(a.top + a.height, b.top + b.height);
+        return Step{Act::ExpectTopmost,
+                    std::string(above),
+                    {},
+                    Key::Tab,
+                    0,
+                    ToPixels((left + right) / 2, 96),
+                    ToPixels((top + bottom) / 2, 96)};
+    };
+    all.push_back({"the boxes lie above the exponents they overlap, and Label9 above Label11",
+                   {overlap("Label3(1)", "Text4"), overlap("Label4", "Text5"),
+                    overlap("Label5", "Text7"), overlap("Label11", "Label9")}});
+
+    Behaviour captions{"every Caption fits its control whole", {}};
+    for (const ControlSpec& entry : kControls) {
+        if (entry.kind() != ControlKind::TextBox) {
+            captions.steps.push_back({Act::ExpectCaption, ObjectName(entry)});
+        }
+    }
+    all.push_back(std::move(captions));
     return all;
 }
 
@@ -186,8 +227,9 @@ std::string Quoted(std::string_view text) {
 }
 
 constexpr const char* kActs[] = {
-    "Open",  "Type",       "SetText",     "Paste",          "Press",           "PressHeld", "Click",
-    "Focus", "ExpectText", "ExpectFocus", "ExpectWarnings", "ExpectBeginning", "ExpectTip"};
+    "Open",      "Type",   "SetText",     "Paste",         "Press",          "PressHeld",
+    "Click",     "Focus",  "ExpectText",  "ExpectFocus",   "ExpectWarnings", "ExpectBeginning",
+    "ExpectTip", "Resize", "ExpectPlace", "ExpectTopmost", "ExpectCaption"};
 constexpr const char* kKeys[] = {"Tab", "ShiftTab", "Enter", "Esc", "Space"};
 
 }  // namespace
@@ -262,6 +304,33 @@ std::vector<std::string> RunBehaviour(const Behaviour& behaviour, WindowDriver& 
                     differ(i, step.target, "its tail", "its beginning");
                 }
                 break;
+            case Act::Resize:
+                window.Resize(step.x, step.y);
+                break;
+            case Act::ExpectPlace: {
+                const ControlSpec& entry = kControls[RowNamed(step.target)];
+                const Place wanted{ToPixels(entry.left, 96), ToPixels(entry.top, 96),
+                                   ToPixels(entry.width, 96), ToPixels(entry.height, 96)};
+                const Place place = window.PlaceOf(step.target);
+                if (!(place == wanted)) {
+                    const auto text_of = [](const Place& p) {
+                        return std::to_string(p.left) + "," + std::to_string(p.top) + " " +
+                               std::to_string(p.width) + "x" + std::to_string(p.height);
+                    };
+                    differ(i, step.target + "'s place", text_of(place), text_of(wanted));
+                }
+                break;
+            }
+            case Act::ExpectTopmost:
+                if (window.TopmostAt(step.x, step.y) != step.target) {
+                    differ(i, "on top", window.TopmostAt(step.x, step.y), step.target);
+                }
+                break;
+            case Act::ExpectCaption:
+                if (!window.CaptionFits(step.target)) {
+                    differ(i, step.target + "'s caption", "cut", "whole");
+                }
+                break;
             case Act::ExpectTip: {
                 const std::string wanted = text.empty() ? text : text + "\u2026";
                 const std::string tip = window.Tip(step.target);
@@ -288,6 +357,9 @@ std::string BehavioursJson() {
             }
             if (step.act == Act::Press || step.act == Act::PressHeld) {
                 json += ", \"key\": \"" + std::string(kKeys[static_cast<int>(step.key)]) + "\"";
+            }
+            if (step.x != 0 || step.y != 0) {
+                json += ", \"x\": " + std::to_string(step.x) + ", \"y\": " + std::to_string(step.y);
             }
             if (step.act == Act::ExpectWarnings) {
                 json += ", \"count\": " + std::to_string(step.count);

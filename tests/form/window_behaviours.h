@@ -24,6 +24,10 @@ enum class Act {
     ExpectBeginning,  // box `target` shows the beginning of its text
     ExpectTip,        // box `target`'s tooltip shows `text` ("": none), followed by "…" where
                       // `text` is filled to a length: a text cut short
+    Resize,           // the window's client area to `x` by `y` pixels
+    ExpectPlace,      // `target` stands where the table puts it, at 96 dpi
+    ExpectTopmost,    // `target` is drawn on top at the point `x`, `y` of the client area
+    ExpectCaption,    // `target`'s caption fits it whole
 };
 
 // A step's text: `start`, then `fill` up to `length` characters where that is longer.
@@ -37,10 +41,11 @@ struct StepText {
 
 struct Step {
     Act act;
-    std::string_view target = {};
+    std::string target = {};
     StepText text = {};
     Key key = Key::Tab;
     int count = 0;
+    int x = 0, y = 0;
 };
 
 struct Behaviour {
@@ -50,6 +55,12 @@ struct Behaviour {
 
 // Every behaviour, in one list.
 const std::vector<Behaviour>& WindowBehaviours();
+
+// A control's rectangle in pixels, from the client area's top-left corner.
+struct Place {
+    int left, top, width, height;
+    bool operator==(const Place&) const = default;
+};
 
 struct ShownWarning {
     std::string caption, text;
@@ -73,6 +84,10 @@ class WindowDriver {
     virtual std::vector<ShownWarning> Warnings() const = 0;
     virtual bool ShowsBeginning(std::string_view box) const = 0;
     virtual std::string Tip(std::string_view box) const = 0;
+    virtual void Resize(int width, int height) = 0;
+    virtual Place PlaceOf(std::string_view control) const = 0;
+    virtual std::string TopmostAt(int x, int y) const = 0;
+    virtual bool CaptionFits(std::string_view control) const = 0;
 };
 
 // Runs a behaviour; what the window did otherwise, one line a difference.

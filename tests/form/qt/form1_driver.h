@@ -3,6 +3,9 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
 #include <QtTest>
 
 #include "form/qt/box_string.h"
@@ -81,9 +84,55 @@ class Form1Driver : public WindowDriver, public Form1Fixture {
     std::string Tip(std::string_view name) const override {
         return BoxBytes(static_cast<EntryBox*>(Box(name))->OverflowTip());
     }
+    void Resize(int width, int height) override {
+        form_->resize(width, height);
+        QTest::qWait(10);
+    }
+    Place PlaceOf(std::string_view name) const override {
+        const QRect place = Control(name)->geometry();
+        return {place.x(), place.y(), place.width(), place.height()};
+    }
+    std::string TopmostAt(int x, int y) const override {
+        const QWidget* top = form_->childAt(x, y);
+        return top != nullptr ? BoxBytes(top->objectName()) : "";
+    }
+    bool CaptionFits(std::string_view name) const override {
+        if (const auto* command = qobject_cast<const QPushButton*>(Control(name))) {
+            return command->sizeHint().width() <= command->width() &&
+                   command->fontMetrics().height() <= command->height();
+        }
+        return InkInside(*static_cast<const QLabel*>(Control(name)));
+    }
 
   private:
     QLineEdit* Box(std::string_view name) const {
         return form_->findChild<QLineEdit*>(BoxQString(name));
+    }
+    QWidget* Control(std::string_view name) const {
+        return form_->findChild<QWidget*>(BoxQString(name));
+    }
+
+    // Whether a label's caption keeps all its ink inside the label: it is drawn as the label
+    // draws it, on a canvas with room all around, and any ink outside the label's rectangle is
+    // what the label would cut off.
+    static bool InkInside(const QLabel& label) {
+        constexpr int kMargin = 100;
+        const QRect inside(kMargin, kMargin, label.width(), label.height());
+        QImage canvas(inside.size() + QSize(2 * kMargin, 2 * kMargin), QImage::Format_ARGB32);
+        canvas.fill(Qt::transparent);
+        {
+            QPainter painter(&canvas);
+            painter.setFont(label.font());
+            painter.setPen(Qt::black);
+            painter.drawText(inside, int(label.alignment()) | Qt::TextWordWrap, label.text());
+        }
+        for (int y = 0; y < canvas.height(); ++y) {
+            for (int x = 0; x < canvas.width(); ++x) {
+                if (qAlpha(canvas.pixel(x, y)) != 0 && !inside.contains(x, y)) {
+                    return false;
+                }
+            }
+        }
+        return true;
     }
 };

@@ -70,6 +70,32 @@ class Form1Driver : public Form1Test, public WindowDriver {
     bool ShowsBeginning(std::string_view box) const override {
         return SendMessageW(control(box), EM_GETFIRSTVISIBLELINE, 0, 0) == 0;
     }
+    void Resize(int width, int height) override {
+        SetWindowPos(form_->hwnd(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
+        Pump();
+    }
+    Place PlaceOf(std::string_view name) const override {
+        RECT rect{};
+        GetWindowRect(control(name), &rect);
+        MapWindowPoints(HWND_DESKTOP, form_->hwnd(), reinterpret_cast<POINT*>(&rect), 2);
+        return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+    }
+    std::string TopmostAt(int x, int y) const override {
+        const HWND top = ChildWindowFromPointEx(form_->hwnd(), POINT{x, y}, CWP_SKIPINVISIBLE);
+        const std::size_t row = RowOfWindow(form_->hwnd(), top);
+        return row < kControls.size() ? ObjectName(kControls[row]) : "";
+    }
+    bool CaptionFits(std::string_view name) const override {
+        const HWND window = control(name);
+        if (kControls[RowNamed(name)].kind() == ControlKind::Label) {
+            return CaptionInkInside(window);
+        }
+        SIZE ideal{};
+        RECT rect{};
+        GetClientRect(window, &rect);
+        return SendMessageW(window, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal)) &&
+               ideal.cx <= rect.right && ideal.cy <= rect.bottom;
+    }
     // Asked as the tooltip asks the window, when the pointer rests on the box.
     std::string Tip(std::string_view box) const override {
         NMTTDISPINFOW info{};

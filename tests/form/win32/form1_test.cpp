@@ -1,5 +1,5 @@
 // The Win32 Form1 through its message loop: what every window must do, and what is this window's
-// own: posted clicks, the message loop, resizing.
+// own: posted clicks, the message loop.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -82,29 +82,6 @@ TEST_F(Form1Test, TheMessageLoopEndsOnlyOnAQuitOrOnFailuresThatLast) {
     ASSERT_EQ(watcher_->seen().size(), 1u);
     EXPECT_NE(watcher_->seen().front().text.find(L"GetMessageW"), std::wstring::npos);
     EXPECT_TRUE(watcher_->seen().front().icon);
-}
-
-TEST_F(Form1Test, ResizingMovesNothing) {
-    const auto rects = [this] {
-        std::vector<RECT> all;
-        for (std::size_t row = 0; row < kControls.size(); ++row) {
-            RECT rect{};
-            GetWindowRect(form_->control(row), &rect);
-            MapWindowPoints(HWND_DESKTOP, form_->hwnd(), reinterpret_cast<POINT*>(&rect), 2);
-            all.push_back(rect);
-        }
-        return all;
-    };
-    const auto same = [](const std::vector<RECT>& x, const std::vector<RECT>& y) {
-        return std::equal(x.begin(), x.end(), y.begin(),
-                          [](const RECT& p, const RECT& q) { return EqualRect(&p, &q) != FALSE; });
-    };
-    const std::vector<RECT> before = rects();
-    for (const SIZE size : {SIZE{900, 700}, SIZE{120, 80}, SIZE{500, 380}}) {
-        SetWindowPos(form_->hwnd(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
-        Pump();
-        EXPECT_TRUE(same(rects(), before)) << size.cx << "x" << size.cy;
-    }
 }
 
 }  // namespace

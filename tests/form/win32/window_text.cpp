@@ -60,3 +60,45 @@ std::vector<HWND> MessageBoxesOf(HWND owner) {
         reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
+
+// Whether a label's caption keeps all its ink inside the label: it is drawn as the label draws
+// it, on a canvas with room all around, and any ink outside the label is what it would cut off.
+bool CaptionInkInside(HWND label) {
+    RECT client{};
+    GetClientRect(label, &client);
+    constexpr int kMargin = 100;
+    const int width = client.right + 2 * kMargin;
+    const int height = client.bottom + 2 * kMargin;
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    const HDC dc = CreateCompatibleDC(nullptr);
+    const HBITMAP canvas = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ previous_bitmap = SelectObject(dc, canvas);
+    const HGDIOBJ previous_font =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
+    RECT whole{0, 0, width, height};
+    FillRect(dc, &whole, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    RECT inside{kMargin, kMargin, kMargin + client.right, kMargin + client.bottom};
+    const bool one_line = (GetWindowLongPtrW(label, GWL_STYLE) & SS_CENTERIMAGE) != 0;
+    const std::wstring caption = WindowText(label);
+    DrawTextW(dc, caption.c_str(), -1, &inside,
+              DT_NOPREFIX | (one_line ? DT_SINGLELINE | DT_VCENTER : DT_WORDBREAK) | DT_NOCLIP);
+    GdiFlush();
+    bool fits = true;
+    const auto* pixels = static_cast<const DWORD*>(bits);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const bool outside =
+                x < inside.left || x >= inside.right || y < inside.top || y >= inside.bottom;
+            if (outside && (pixels[y * width + x] & 0xFFFFFF) != 0xFFFFFF) {
+                fits = false;
+            }
+        }
+    }
+    SelectObject(dc, previous_font);
+    SelectObject(dc, previous_bitmap);
+    DeleteObject(canvas);
+    DeleteDC(dc);
+    return fits;
+}

@@ -25,3 +25,7 @@ struct SeenMessage {
 SeenMessage ReadMessageBox(HWND box);
 // The visible message boxes owned by `owner`, a window of this process or another.
 std::vector<HWND> MessageBoxesOf(HWND owner);
+
+// Whether a label's caption, drawn as the label draws it on a canvas with room all around, keeps
+// all its ink inside the label.
+bool CaptionInkInside(HWND label);
