@@ -65,6 +65,14 @@ LRESULT CALLBACK EntryBoxProc(HWND edit, UINT message, WPARAM wparam, LPARAM lpa
     return DefSubclassProc(edit, message, wparam, lparam);
 }
 
+// A window's whole text.
+std::wstring TextOf(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)), L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()) + 1)));
+    return text;
+}
+
 // Whether an edit box's text is wider than the part of the box that shows it.
 bool Overflows(HWND edit, const std::wstring& text) {
     RECT shown{};
@@ -307,9 +315,7 @@ LRESULT Form1::HandleMessage(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpar
             auto* info = reinterpret_cast<NMTTDISPINFOW*>(lparam);
             if (info->hdr.hwndFrom == tooltip_ && info->hdr.code == TTN_GETDISPINFOW) {
                 const auto edit = reinterpret_cast<HWND>(info->hdr.idFrom);
-                std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit)), L'\0');
-                text.resize(static_cast<std::size_t>(
-                    GetWindowTextW(edit, text.data(), static_cast<int>(text.size()) + 1)));
+                const std::wstring text = TextOf(edit);
                 const std::u16string tip =
                     Overflows(edit, text)
                         ? ToolTipText(std::u16string_view(
@@ -387,10 +393,7 @@ LRESULT Form1::HandleMessage(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpar
 
 std::string Form1::GetText(TextBox box) const {
     const HWND edit = this->box(box);
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit)), L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(edit, text.data(), static_cast<int>(text.size()) + 1)));
-    return BoxBytes(text);
+    return BoxBytes(TextOf(edit));
 }
 
 void Form1::SetText(TextBox box, std::string_view text) {
