@@ -130,7 +130,7 @@ double numeric_text_detail::ScanTextToNumber(std::string_view text, std::string_
         span = with_point;
     }
     double value = 0.0;
-    const auto result = std::from_chars(span.data(), span.data() + span.size(), value);
+    const auto result = float_chars::FromChars(span.data(), span.data() + span.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
         if (IsTooLarge(text, scan, separator)) {
             throw NumberOutOfRange(scan.negative);
@@ -178,11 +178,10 @@ NumberText NumberToText(double x, std::string_view separator) {
     }
     NumberText text;
     char* const begin = text.chars_.data();
-    char* end =
-        std::to_chars(begin, begin + text.chars_.size(), x, std::chars_format::general, 15).ptr;
+    char* end = float_chars::ToCharsGeneral15(begin, begin + text.chars_.size(), x);
     // Upper case as "%G" writes it: the exponent letter, which is followed by a sign and two or
     // three digits, and "inf" and "nan". Only those bytes are touched: reading back every byte
-    // to_chars has just written doubled the time.
+    // it has just written doubled the time.
     if (!std::isfinite(x)) {
         std::transform(begin, end, begin, [](char c) {
             return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;

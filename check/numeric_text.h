@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "check/float_chars.h"
+
 // Raised for a number that lies beyond the binary64 range.
 class NumberOutOfRange : public std::overflow_error {
   public:
@@ -32,7 +34,7 @@ inline double TextToNumber(std::string_view text, std::string_view separator = "
     if (separator.size() > 1 || (separator.size() == 1 && separator[0] != '.')) {
         return numeric_text_detail::ScanTextToNumber(text, separator);
     }
-    // With the point, from_chars reads exactly this grammar once the blanks and the sign are
+    // With the point, FromChars reads exactly this grammar once the blanks and the sign are
     // behind and a digit or point comes next. Inline, as it runs for every entry and square.
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) {
@@ -46,7 +48,7 @@ inline double TextToNumber(std::string_view text, std::string_view separator = "
         return 0.0;
     }
     double value = 0.0;
-    const auto result = std::from_chars(text.data() + i, text.data() + text.size(), value);
+    const auto result = float_chars::FromChars(text.data() + i, text.data() + text.size(), value);
     if (result.ec == std::errc()) {
         return negative ? -value : value;
     }

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Renders the application icon from terne.svg: the PNG sizes the window and the hicolor theme
-# use, and the Windows .ico. Needs librsvg2-bin and imagemagick. The results are committed.
+# use, the web page's (192, 512), and the Windows .ico. Needs librsvg2-bin and imagemagick. The results are committed.
 set -euo pipefail
 cd "$(dirname "$0")"
-sizes=(16 24 32 48 64 128 256)
+sizes=(16 24 32 48 64 128 192 256 512)
 for size in "${sizes[@]}"; do
     rsvg-convert -w "$size" -h "$size" terne.svg -o "terne-$size.png"
 done

@@ -1,11 +1,11 @@
 // Correct rounding of TextToNumber on exact halfway points, and NumberToText against printf.
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <random>
 #include <string>
 #include <vector>
@@ -91,9 +91,18 @@ std::string JustAbove(const Exact& value) {
     return Exact{value.digits + "1", value.scale + 1}.Text();
 }
 
+// std::bit_cast, which not every standard library the core is built with has yet.
+template <typename To, typename From>
+To BitCast(const From& from) {
+    static_assert(sizeof(To) == sizeof(From));
+    To to;
+    std::memcpy(&to, &from, sizeof to);
+    return to;
+}
+
 // The point halfway between a positive finite double and the next one up.
 Exact Midpoint(double x) {
-    const auto bits = std::bit_cast<std::uint64_t>(x);
+    const auto bits = BitCast<std::uint64_t>(x);
     const int biased = static_cast<int>(bits >> 52);
     const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
     const std::uint64_t mantissa = biased == 0 ? fraction : fraction | (std::uint64_t{1} << 52);
@@ -106,10 +115,10 @@ TEST(TextToNumberRounding, HalfwayPointsAndTheirNeighbours) {
     for (int i = 0; i < 3000; ++i) {
         double x;
         do {
-            x = std::bit_cast<double>(random() & 0x7FFF'FFFF'FFFF'FFFF);
+            x = BitCast<double>(random() & 0x7FFF'FFFF'FFFF'FFFF);
         } while (!std::isfinite(x) || x == 0 || x == DBL_MAX);
         const double up = std::nextafter(x, INFINITY);
-        const double even = (std::bit_cast<std::uint64_t>(x) & 1) == 0 ? x : up;
+        const double even = (BitCast<std::uint64_t>(x) & 1) == 0 ? x : up;
         const Exact mid = Midpoint(x);
         ASSERT_EQ(TextToNumber(mid.Text()), even) << mid.Text();
         ASSERT_EQ(TextToNumber(JustBelow(mid)), x) << JustBelow(mid);
@@ -140,13 +149,41 @@ TEST(NumberToText, MatchesPrintfOnAMillionDoubles) {
     std::mt19937_64 random(20261208);
     char expected[64];
     for (int i = 0; i < 1'000'000; ++i) {
-        const double x = std::bit_cast<double>(random());
+        const double x = BitCast<double>(random());
         if (std::isnan(x)) {
             continue;
         }
         std::snprintf(expected, sizeof expected, "%.15G", x);
         ASSERT_EQ(NumberToText(x), expected) << i;
     }
+}
+
+// Every build, whichever library converts, reads and writes the same: a digest of the texts of a
+// sample of doubles and of what those texts, and ones cut short, read back as.
+TEST(Conversions, GiveTheSameDigestInEveryBuild) {
+    std::mt19937_64 random(20261210);
+    std::uint64_t digest = 14695981039346656037u;
+    const auto mix = [&digest](std::string_view bytes) {
+        for (const char c : bytes) {
+            digest = (digest ^ static_cast<unsigned char>(c)) * 1099511628211u;
+        }
+    };
+    for (int i = 0; i < 200'000; ++i) {
+        const double x = BitCast<double>(random());
+        const NumberText text = NumberToText(x);
+        mix(text);
+        if (std::isnan(x)) {
+            continue;
+        }
+        for (const std::string_view read : {text.view(), text.view().substr(0, 9)}) {
+            try {
+                mix(std::to_string(BitCast<std::uint64_t>(TextToNumber(read))));
+            } catch (const NumberOutOfRange&) {
+                mix("out of range");
+            }
+        }
+    }
+    EXPECT_EQ(digest, 171513879004819109u);
 }
 
 }  // namespace

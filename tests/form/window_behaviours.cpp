@@ -364,6 +364,16 @@ std::string BehavioursJson() {
             if (step.act == Act::ExpectWarnings) {
                 json += ", \"count\": " + std::to_string(step.count);
             }
+            if (step.act == Act::ExpectTip && step.text.length > 0) {
+                json += ", \"cut\": true";
+            }
+            if (step.act == Act::ExpectPlace) {
+                const ControlSpec& entry = kControls[RowNamed(step.target)];
+                json += ", \"place\": [" + std::to_string(ToPixels(entry.left, 96)) + ", " +
+                        std::to_string(ToPixels(entry.top, 96)) + ", " +
+                        std::to_string(ToPixels(entry.width, 96)) + ", " +
+                        std::to_string(ToPixels(entry.height, 96)) + "]";
+            }
             json += ", \"text\": " + Quoted(step.text.Build()) + "},\n";
         }
         json.erase(json.size() - 2, 1);  // the last step's comma

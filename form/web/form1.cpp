@@ -1,0 +1,120 @@
+// Form1 in a web page: box texts cross between the page and the commands as UTF-16 units, so
+// that a lone surrogate survives a copy as it does in the desktop windows.
+#include "form/web/form1.h"
+
+#include <emscripten/emscripten.h>
+
+#include <optional>
+#include <string>
+
+#include "form/box_text.h"
+#include "form/control_table.h"
+
+namespace {
+
+// clang-format off
+EM_JS(int, terne_box_length, (int box), {
+    return document.getElementById('Text' + box).value.length;
+});
+EM_JS(void, terne_box_read, (int box, char16_t* units), {
+    const text = document.getElementById('Text' + box).value;
+    for (let i = 0; i < text.length; ++i) {
+        HEAPU16[(units >> 1) + i] = text.charCodeAt(i);
+    }
+});
+EM_JS(void, terne_box_write, (int box, const char16_t* units, int length), {
+    const edit = document.getElementById('Text' + box);
+    edit.value = String.fromCharCode.apply(null, HEAPU16.subarray(units >> 1, (units >> 1) + length));
+    edit.scrollLeft = 0;
+    if (document.activeElement === edit) {
+        edit.setSelectionRange(0, 0);
+    }
+});
+EM_JS(void, terne_box_tip, (int box, const char16_t* units, int length), {
+    const edit = document.getElementById('Text' + box);
+    if (edit.scrollWidth > edit.clientWidth) {
+        edit.title = String.fromCharCode.apply(null, HEAPU16.subarray(units >> 1, (units >> 1) + length));
+    } else {
+        edit.removeAttribute('title');
+    }
+});
+EM_JS(void, terne_warn, (const char16_t* units, int length), {
+    terneShowWarning(String.fromCharCode.apply(null, HEAPU16.subarray(units >> 1, (units >> 1) + length)));
+});
+EM_JS(int, terne_separator, (char* out, int capacity), {
+    let separator = '.';
+    try {
+        const decimal = new Intl.NumberFormat().formatToParts(1.5).find(p => p.type === 'decimal');
+        separator = decimal ? decimal.value : '.';
+    } catch (e) {}
+    return stringToUTF8(separator, out, capacity);
+});
+// clang-format on
+
+int BoxNumber(TextBox box) {
+    return static_cast<int>(box);
+}
+
+std::u16string BoxUnits(int box) {
+    std::u16string units(static_cast<std::size_t>(terne_box_length(box)), u'\0');
+    terne_box_read(box, units.data());
+    return units;
+}
+
+std::optional<Form1>& ThePage() {
+    static std::optional<Form1> form;
+    return form;
+}
+
+void Click(Command command) {
+    if (ThePage()) {
+        ThePage()->Click(command);
+    }
+}
+
+}  // namespace
+
+std::string PageSurface::GetText(TextBox box) const {
+    return BoxBytes(BoxUnits(BoxNumber(box)));
+}
+
+void PageSurface::SetText(TextBox box, std::string_view text) {
+    std::u16string units = BoxUtf16(text);
+    if (units.size() > static_cast<std::size_t>(kMaxBoxLength)) {
+        units.resize(static_cast<std::size_t>(kMaxBoxLength));
+    }
+    terne_box_write(BoxNumber(box), units.data(), static_cast<int>(units.size()));
+    Form1_BoxChanged(BoxNumber(box));
+}
+
+void PageSurface::ShowMessage(std::string_view prompt) {
+    const std::u16string units = BoxUtf16(prompt);
+    terne_warn(units.data(), static_cast<int>(units.size()));
+}
+
+Form1::Form1(std::string decimal_separator) : commands_(surface_, std::move(decimal_separator)) {}
+
+std::string PageDecimalSeparator() {
+    char separator[64] = {};
+    terne_separator(separator, sizeof separator);
+    return separator;
+}
+
+extern "C" {
+EMSCRIPTEN_KEEPALIVE void Form1_Load() {
+    ThePage().emplace(PageDecimalSeparator());
+}
+EMSCRIPTEN_KEEPALIVE void Command1_Click() {
+    Click(kControls[RowNamed("Command1")].role.command);
+}
+EMSCRIPTEN_KEEPALIVE void Command2_Click() {
+    Click(kControls[RowNamed("Command2")].role.command);
+}
+EMSCRIPTEN_KEEPALIVE void Form1_BoxChanged(int box) {
+    if (box < 1 || box > kTextBoxCount) {
+        return;
+    }
+    const std::u16string tip = ToolTipText(BoxUnits(box));
+    terne_box_tip(box, tip.data(), static_cast<int>(tip.size()));
+}
+}

@@ -1,0 +1,227 @@
+"""Headless Chromium (through chromedriver) and Firefox ESR (through its own WebDriver BiDi, as
+Debian has no geckodriver), behind one small interface: open a page, run a script in it, send real
+key, mouse and touch input, and collect what the console and the Content-Security-Policy report."""
+import json
+import os
+import re
+import shutil
+import subprocess
+import tempfile
+import time
+
+# Run before any script of each page: collects errors, CSP violations and unhandled rejections.
+WATCH = """
+window.__problems = [];
+window.addEventListener('error', (e) => window.__problems.push('error: ' + e.message));
+window.addEventListener('unhandledrejection', (e) => window.__problems.push('rejection: ' + e.reason));
+document.addEventListener('securitypolicyviolation',
+    (e) => window.__problems.push('CSP: ' + e.violatedDirective + ' ' + e.blockedURI));
+for (const level of ['error', 'warn']) {
+  const original = console[level];
+  console[level] = function (...args) { window.__problems.push(level + ': ' + args.join(' ')); original.apply(console, args); };
+}
+"""
+
+KEYS = {"Tab": "\ue004", "Enter": "\ue006", "Esc": "\ue00c", "Space": " ", "Shift": "\ue008",
+        "Control": "\ue009", "End": "\ue010"}
+
+
+def key_actions(keys):
+    """WebDriver key actions for a list of key names and characters, each pressed and released;
+    "Shift+Tab" holds Shift around Tab."""
+    actions = []
+    for key in keys:
+        if key == "ShiftTab":
+            actions += [{"type": "keyDown", "value": KEYS["Shift"]}, {"type": "keyDown", "value": KEYS["Tab"]},
+                        {"type": "keyUp", "value": KEYS["Tab"]}, {"type": "keyUp", "value": KEYS["Shift"]}]
+        else:
+            value = KEYS.get(key, key)
+            actions += [{"type": "keyDown", "value": value}, {"type": "keyUp", "value": value}]
+    return actions
+
+
+def pointer_actions(x, y, kind="mouse"):
+    return [{"type": "pointer", "id": kind, "parameters": {"pointerType": kind}, "actions": [
+        {"type": "pointerMove", "x": int(x), "y": int(y), "origin": "viewport"},
+        {"type": "pointerDown", "button": 0}, {"type": "pause", "duration": 50},
+        {"type": "pointerUp", "button": 0}]}]
+
+
+class Chromium:
+    name = "chromium"
+
+    def __init__(self):
+        from selenium import webdriver
+        from selenium.webdriver.chrome.options import Options
+        from selenium.webdriver.chrome.service import Service
+        options = Options()
+        options.binary_location = shutil.which("chromium") or "/usr/bin/chromium"
+        self.profile = tempfile.mkdtemp(prefix="terne-chromium-")
+        for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic",
+                         "--no-first-run", "--disable-background-networking", "--disable-sync",
+                         "--disable-component-update", "--disable-default-apps",
+                         "--allow-file-access-from-files", "--user-data-dir=" + self.profile):
+            options.add_argument(argument)
+        service = Service(shutil.which("chromedriver") or "/usr/bin/chromedriver")
+        self.driver = webdriver.Chrome(service=service, options=options)
+        self.driver.set_script_timeout(30)
+        self.cdp("Page.addScriptToEvaluateOnNewDocument", {"source": WATCH})
+        self.viewport(800, 600)
+
+    def cdp(self, command, parameters=None):
+        return self.driver.execute_cdp_cmd(command, parameters or {})
+
+    def open(self, url, locale="en-US"):
+        self.cdp("Emulation.setLocaleOverride", {"locale": locale})
+        self.driver.get("about:blank")
+        self.driver.get(url)
+
+    def eval(self, script):
+        """The JSON value of a function body's result; a promise is awaited."""
+        return json.loads(self.driver.execute_async_script(
+            "const done = arguments[0]; Promise.resolve((async () => {" + script + "})())"
+            ".then((v) => done(JSON.stringify(v === undefined ? null : v)),"
+            " (e) => done(JSON.stringify({__error: String(e)})));"))
+
+    def perform(self, actions):
+        from selenium.webdriver.remote.command import Command
+        self.driver.execute(Command.W3C_ACTIONS, {"actions": actions})
+        self.driver.execute(Command.W3C_CLEAR_ACTIONS, {})
+
+    def keys(self, keys):
+        self.perform([{"type": "key", "id": "keyboard", "actions": key_actions(keys)}])
+
+    def held(self, key):
+        """Only the repeats of a key held down since before the focus came: no first press."""
+        codes = {"Enter": ("Enter", 13, "\r"), "Space": (" ", 32, " ")}
+        name, code, text = codes[key]
+        self.cdp("Input.dispatchKeyEvent", {"type": "keyDown", "key": name, "code": name if key == "Enter" else "Space",
+                                            "windowsVirtualKeyCode": code, "text": text, "autoRepeat": True})
+
+    def click(self, x, y, kind="mouse"):
+        self.perform(pointer_actions(x, y, kind))
+
+    def viewport(self, width, height):
+        self.cdp("Emulation.setDeviceMetricsOverride",
+                 {"width": width, "height": height, "deviceScaleFactor": 1, "mobile": False})
+
+    def screenshot(self, path):
+        self.driver.save_screenshot(path)
+
+    def accessibility_tree(self):
+        return self.cdp("Accessibility.getFullAXTree")["nodes"]
+
+    def quit(self):
+        self.driver.quit()
+        shutil.rmtree(self.profile, ignore_errors=True)
+
+
+class Firefox:
+    name = "firefox"
+    PREFS = {
+        "browser.shell.checkDefaultBrowser": False, "app.update.disabledForTesting": True,
+        "datareporting.policy.dataSubmissionEnabled": False, "toolkit.telemetry.enabled": False,
+        "network.captive-portal-service.enabled": False, "network.connectivity-service.enabled": False,
+        "browser.safebrowsing.update.enabled": False, "services.settings.server": "http://127.0.0.1:9/",
+        "extensions.update.enabled": False, "browser.startup.homepage_override.mstone": "ignore",
+        "security.fileuri.strict_origin_policy": True,
+    }
+
+    def __init__(self):
+        import websocket
+        self.profile = tempfile.mkdtemp(prefix="terne-firefox-")
+        with open(os.path.join(self.profile, "user.js"), "w") as prefs:
+            for name, value in self.PREFS.items():
+                prefs.write("user_pref(%s, %s);\n" % (json.dumps(name), json.dumps(value)))
+        self.log = open(os.path.join(self.profile, "stderr.log"), "w+")
+        self.process = subprocess.Popen(
+            [shutil.which("firefox-esr") or "firefox", "--headless", "--no-remote", "--profile", self.profile,
+             "--remote-debugging-port=0", "about:blank"],
+            stdout=subprocess.DEVNULL, stderr=self.log, env=dict(os.environ, MOZ_CRASHREPORTER_DISABLE="1"))
+        address = None
+        deadline = time.time() + 60
+        while address is None and time.time() < deadline and self.process.poll() is None:
+            time.sleep(0.1)
+            with open(self.log.name) as log:
+                found = re.search(r"WebDriver BiDi listening on (ws://\S+)", log.read())
+            address = found.group(1) if found else None
+        if address is None:
+            raise RuntimeError("Firefox did not start its WebDriver BiDi server")
+        # Firefox refuses a connection that names an origin.
+        self.socket = websocket.create_connection(address + "/session", timeout=60, suppress_origin=True)
+        self.next_id = 0
+        self.command("session.new", {"capabilities": {"alwaysMatch": {"acceptInsecureCerts": False}}})
+        # The first window never gets the focus, headless: keys reach a button there, but do not
+        # press it. A window of the session's own does.
+        first = self.command("browsingContext.getTree", {})["contexts"][0]["context"]
+        self.context = self.command("browsingContext.create", {"type": "window"})["context"]
+        self.command("browsingContext.activate", {"context": self.context})
+        self.command("browsingContext.close", {"context": first})
+        self.command("script.addPreloadScript", {"functionDeclaration": "() => {" + WATCH + "}"})
+        self.viewport(800, 600)
+
+    def command(self, method, params):
+        self.next_id += 1
+        self.socket.send(json.dumps({"id": self.next_id, "method": method, "params": params}))
+        while True:
+            message = json.loads(self.socket.recv())
+            if message.get("id") == self.next_id:
+                if message.get("type") == "error":
+                    raise RuntimeError("%s: %s %s" % (method, message.get("error"), message.get("message")))
+                return message["result"]
+
+    def open(self, url, locale="en-US"):
+        try:
+            self.command("emulation.setLocaleOverride", {"locale": locale, "contexts": [self.context]})
+        except RuntimeError:
+            self.command("emulation.setLocaleOverride", {"locale": locale})
+        self.command("browsingContext.navigate", {"context": self.context, "url": "about:blank", "wait": "complete"})
+        self.command("browsingContext.navigate", {"context": self.context, "url": url, "wait": "complete"})
+
+    def eval(self, script):
+        result = self.command("script.evaluate", {
+            "expression": "(async () => {" + script + "})().then((v) => JSON.stringify(v === undefined ? null : v),"
+                          " (e) => JSON.stringify({__error: String(e)}))",
+            "target": {"context": self.context}, "awaitPromise": True, "resultOwnership": "none"})
+        if result.get("type") == "exception":
+            raise RuntimeError(result["exceptionDetails"]["text"])
+        return json.loads(result["result"]["value"])
+
+    def perform(self, actions):
+        self.command("input.performActions", {"context": self.context, "actions": actions})
+        self.command("input.releaseActions", {"context": self.context})
+
+    def keys(self, keys):
+        self.perform([{"type": "key", "id": "keyboard", "actions": key_actions(keys)}])
+
+    held = None  # BiDi cannot send the repeats of a key without its first press
+
+    def click(self, x, y, kind="mouse"):
+        self.perform(pointer_actions(x, y, kind))
+
+    def viewport(self, width, height):
+        self.command("browsingContext.setViewport",
+                     {"context": self.context, "viewport": {"width": width, "height": height}})
+
+    def screenshot(self, path):
+        import base64
+        data = self.command("browsingContext.captureScreenshot", {"context": self.context})["data"]
+        with open(path, "wb") as out:
+            out.write(base64.b64decode(data))
+
+    accessibility_tree = None
+
+    def quit(self):
+        try:
+            self.command("browser.close", {})
+        except Exception:  # the connection closes as the browser goes
+            pass
+        try:
+            self.process.wait(timeout=20)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+        shutil.rmtree(self.profile, ignore_errors=True)
+
+
+def start(name):
+    return {"chromium": Chromium, "firefox": Firefox}[name]()
