@@ -2,7 +2,8 @@
 # Builds everything and runs every test (installing what is missing first): the formatting, the
 # shell scripts (shellcheck) and the licence data, the core's tests unoptimised, the release
 # build's tests, the same under AddressSanitizer and UndefinedBehaviorSanitizer, a fixed-seed run
-# of each fuzz target, the Windows program, cross-built with MinGW-w64 and tested under Wine, and
+# of each fuzz target, the Windows program, cross-built with MinGW-w64 and tested under Wine, the
+# web page, built with Emscripten and tested under node and in headless Chromium and Firefox, and
 # the Debian package. Warnings are errors in every build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -28,7 +29,7 @@ cmake --preset debug
 cmake --build --preset debug --target check_tests
 ctest --preset debug -R '^check\.'
 
-for preset in default asan fuzz windows; do
+for preset in default asan fuzz windows web; do
     echo "== $preset"
     start=$SECONDS
     cmake --preset "$preset"

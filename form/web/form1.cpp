@@ -25,17 +25,29 @@ EM_JS(void, terne_box_read, (int box, char16_t* units), {
 EM_JS(void, terne_box_write, (int box, const char16_t* units, int length), {
     const edit = document.getElementById('Text' + box);
     edit.value = String.fromCharCode.apply(null, HEAPU16.subarray(units >> 1, (units >> 1) + length));
-    edit.scrollLeft = 0;
+    // A box without the focus shows the beginning of a new text; one with it, where its caret is.
     if (document.activeElement === edit) {
         edit.setSelectionRange(0, 0);
+        edit.scrollLeft = 0;
     }
 });
+// Whether a text fits is known only after layout: the tip is given at the next frame, so that a
+// command's nine writes cost one layout, not nine.
 EM_JS(void, terne_box_tip, (int box, const char16_t* units, int length), {
-    const edit = document.getElementById('Text' + box);
-    if (edit.scrollWidth > edit.clientWidth) {
-        edit.title = String.fromCharCode.apply(null, HEAPU16.subarray(units >> 1, (units >> 1) + length));
-    } else {
-        edit.removeAttribute('title');
+    const pending = Module.pendingTips || (Module.pendingTips = new Map());
+    pending.set(box, String.fromCharCode.apply(null, HEAPU16.subarray(units >> 1, (units >> 1) + length)));
+    if (pending.size === 1) {
+        requestAnimationFrame(function() {
+            pending.forEach(function(tip, number) {
+                const edit = document.getElementById('Text' + number);
+                if (edit.scrollWidth > edit.clientWidth) {
+                    edit.title = tip;
+                } else {
+                    edit.removeAttribute('title');
+                }
+            });
+            pending.clear();
+        });
     }
 });
 EM_JS(void, terne_warn, (const char16_t* units, int length), {

@@ -119,6 +119,7 @@ class Page:
         return self.eval("return %s.scrollLeft === 0;" % self.element(box))
 
     def tip(self, box):
+        self.settle()  # tips are given at the next frame
         return self.eval("return %s.getAttribute('title') || '';" % self.element(box))
 
     def resize(self, width, height):
