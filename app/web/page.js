@@ -1,5 +1,5 @@
 // The page around Form1: wires the buttons to the commands, the keys the desktop windows have,
-// the warning, the fit to small screens, and offline use. Runs before the module it loads, in
+// the warning, and offline use. Runs before the module it loads, in
 // the same script.
 var Module = {
   // The program, embedded: the page needs no second request, and opens from a file too.
@@ -26,15 +26,6 @@ var Module = {
   const cycle = Array.from(form.querySelectorAll('[data-tab]')).sort(
     (a, b) => a.dataset.tab - b.dataset.tab);
   let returnFocus = null;
-
-  // The window as a whole, scaled down to fit a narrow screen, never up. Nothing here asks for
-  // a layout: Firefox keeps the overflow of the first layout, and would scroll sideways.
-  function fit() {
-    const scale = Math.min(1, window.innerWidth / Number(form.dataset.width));
-    form.style.transform = scale < 1 ? 'scale(' + scale + ')' : '';
-  }
-  fit();
-  window.addEventListener('resize', fit);
 
   document.addEventListener('keydown', function (event) {
     if (event.key === 'Tab' && !event.altKey && !event.ctrlKey && !event.metaKey) {

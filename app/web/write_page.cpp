@@ -64,8 +64,7 @@ std::string DescribedBy(const ControlSpec& box) {
 }
 
 void WriteMarkup() {
-    std::string html = "<main id=\"Form1\" data-width=\"" +
-                       std::to_string(ToPixels(kForm1.client_width, 96)) + "\">\n";
+    std::string html = "<main id=\"Form1\">\n";
     for (const ControlSpec& control : kControls) {
         std::string common =
             "id=\"" + Id(control) + "\" data-name=\"" + Escaped(ObjectName(control)) + "\"";
@@ -126,9 +125,13 @@ std::string Colour(Rgb colour) {
 }
 
 void WriteStyle() {
-    std::string css = "#Form1{width:" + Px(kForm1.client_width) +
-                      ";height:" + Px(kForm1.client_height) +
-                      ";background:" + Colour(kForm1.background) + "}\n";
+    // On a screen narrower than the window, the window as a whole is scaled down to fit, never
+    // up: tan(atan2(a, b)) is the ratio a / b of two lengths, as a number. The style does it before
+    // the first layout, so the page never scrolls sideways.
+    std::string css =
+        "#Form1{width:" + Px(kForm1.client_width) + ";height:" + Px(kForm1.client_height) +
+        ";background:" + Colour(kForm1.background) + ";transform:scale(min(1,tan(atan2(100vw," +
+        Px(kForm1.client_width) + "))))}\n";
     // Later in the stack is lower: the boxes and buttons above the labels, later labels above
     // earlier ones.
     std::vector<int> depth(kControls.size());

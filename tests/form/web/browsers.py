@@ -101,9 +101,10 @@ class Chromium:
     def click(self, x, y, kind="mouse"):
         self.perform(pointer_actions(x, y, kind))
 
-    def viewport(self, width, height):
+    def viewport(self, width, height, mobile=False):
+        """A phone's (mobile) has its own layout viewport, which widens to content that overflows."""
         self.cdp("Emulation.setDeviceMetricsOverride",
-                 {"width": width, "height": height, "deviceScaleFactor": 1, "mobile": False})
+                 {"width": width, "height": height, "deviceScaleFactor": 1, "mobile": mobile})
 
     def screenshot(self, path):
         self.driver.save_screenshot(path)
@@ -199,7 +200,7 @@ class Firefox:
     def click(self, x, y, kind="mouse"):
         self.perform(pointer_actions(x, y, kind))
 
-    def viewport(self, width, height):
+    def viewport(self, width, height, mobile=False):
         self.command("browsingContext.setViewport",
                      {"context": self.context, "viewport": {"width": width, "height": height}})
 

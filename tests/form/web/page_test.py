@@ -102,7 +102,7 @@ def check_modality(page):
 
 def check_phone(page):
     """A 360 by 640 screen: the whole window, scaled, with no sideways scrolling; touch works."""
-    page.browser.viewport(360, 640)
+    page.browser.viewport(360, 640, mobile=True)
     page.open()
     page.settle()
     failures = []
