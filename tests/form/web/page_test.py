@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """The web page in a real browser: every shared window behaviour, then what only a page has to
-do (its warning's modality, the it-IT separator, accessibility, axe-core, offline use, the page
-opened from its zip, a phone's screen, touch), and no console error or CSP violation throughout.
+do (its warning's modality, the it-IT separator, accessibility, axe-core, no requests elsewhere
+and no storage, offline use, the page opened from its zip, a phone's screen, touch), and no
+console error or CSP violation throughout.
 Usage: page_test.py chromium|firefox SITE BEHAVIOURS.json ZIP [AXE.js]"""
 import contextlib
 import json
@@ -172,6 +173,21 @@ def check_accessibility(page, axe):
     return failures
 
 
+def check_privacy(page):
+    """No request to any other site, no cookie, no storage of the page's own (the service
+    worker's cache aside)."""
+    page.open()
+    entries(page, "3", "4", "5")
+    page.click("Command2")
+    found = page.eval("""
+        const elsewhere = performance.getEntriesByType('resource').map((r) => r.name)
+            .filter((n) => new URL(n).origin !== location.origin);
+        const databases = indexedDB.databases ? (await indexedDB.databases()).length : 0;
+        return elsewhere.concat(document.cookie ? ['a cookie'] : [],
+            localStorage.length + sessionStorage.length + databases ? ['storage'] : []);""")
+    return ["privacy: " + f for f in found]
+
+
 def check_works(page, what):
     entries(page, "6", "8", "10")
     page.click("Command2")
@@ -202,9 +218,16 @@ def check_offline(page, stop_server):
         return !!r.active;""")
     if not ready:
         return ["the service worker did not start"]
+    failures = []
+    # Installable: what Chromium itself checks before it offers to install the page.
+    errors = page.browser.cdp("Page.getInstallabilityErrors").get("installabilityErrors", [])
+    failures += ["not installable: " + e.get("errorId", str(e)) for e in errors]
+    manifest = json.loads(page.browser.cdp("Page.getAppManifest").get("data") or "{}")
+    if manifest.get("name") != "Terne pitagoriche":
+        failures.append("the manifest names the app %r" % manifest.get("name"))
     stop_server()
     page.open()
-    return check_works(page, "offline")
+    return failures + check_works(page, "offline")
 
 
 def main():
@@ -222,7 +245,8 @@ def main():
                 failures += [behaviour["name"] + ": " + d for d in differences]
                 print(("FAIL " if differences else "ok   ") + behaviour["name"], flush=True)
             for check, args in ((check_cases, ()), (check_limit_typing, ()), (check_modality, ()),
-                                (check_phone, ()), (check_accessibility, (axe,)), (check_file, (zip_path,))):
+                                (check_phone, ()), (check_accessibility, (axe,)), (check_privacy, ()),
+                                (check_file, (zip_path,))):
                 found = check(page, *args)
                 failures += found
                 print(("FAIL " if found else "ok   ") + check.__name__, flush=True)
