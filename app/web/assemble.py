@@ -20,7 +20,7 @@ def data_uri(path, kind):
 
 def main():
     parser = argparse.ArgumentParser()
-    for name in ("template", "style", "controls-style", "markup", "script", "module", "font",
+    for name in ("template", "style", "controls-style", "markup", "loader", "script", "module", "font",
                  "manifest", "worker", "title-file", "out", "zip"):
         parser.add_argument("--" + name, required=True, type=pathlib.Path)
     parser.add_argument("--icon", action="append", type=pathlib.Path, default=[])
@@ -34,13 +34,14 @@ def main():
             data_uri(args.font, "font/woff2") + ") format('woff2')}\n")
     style = font + args.style.read_text() + args.controls_style.read_text()
     wasm = base64.b64encode(args.module.with_suffix(".wasm").read_bytes()).decode()
-    script = args.script.read_text().replace("@WASM@", wasm) + "\n" + args.module.read_text()
-    if "</script" in script.lower() or "</style" in style.lower():
+    loader = args.loader.read_text().replace("@WASM@", wasm)
+    script = args.script.read_text() + "\n" + args.module.read_text()
+    if "</script" in (script + loader).lower() or "</style" in style.lower():
         raise SystemExit("a script or style would end its element early")
     # Nothing from any other site; the module needs 'wasm-unsafe-eval' to compile.
     csp = "; ".join([
         "default-src 'none'",
-        "script-src " + sha256(script) + " 'wasm-unsafe-eval'",
+        "script-src " + sha256(loader) + " " + sha256(script) + " 'wasm-unsafe-eval'",
         "style-src " + sha256(style),
         "font-src data:",
         "img-src 'self' data:",
@@ -52,7 +53,7 @@ def main():
     icon = next(i for i in args.icon if i.name.endswith("-32.png"))
     page = args.template.read_text()
     for key, value in (("@CSP@", csp), ("@TITLE@", args.title_file.read_text().strip()), ("@DESCRIPTION@", args.description),
-                       ("@ICON@", data_uri(icon, "image/png")), ("@STYLE@", style),
+                       ("@ICON@", data_uri(icon, "image/png")), ("@STYLE@", style), ("@MODULE@", loader),
                        ("@MARKUP@", args.markup.read_text()), ("@SCRIPT@", script)):
         page = page.replace(key, value)
 

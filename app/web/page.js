@@ -1,21 +1,10 @@
 // The page around Form1: wires the buttons to the commands, the keys the desktop windows have,
-// the warning, and offline use. Runs before the module it loads, in
-// the same script.
-var Module = {
-  // The program, embedded: the page needs no second request, and opens from a file too.
-  wasmBinary: (function (text) {
-    const bytes = new Uint8Array(text.length);
-    for (let i = 0; i < text.length; ++i) {
-      bytes[i] = text.charCodeAt(i);
-    }
-    return bytes;
-  })(atob('@WASM@')),
-  // Once the program has started (its main creates Form1), the buttons work.
-  postRun: [function () {
-    document.documentElement.dataset.ready = '';
-    performance.mark('terne-ready');  // read by the start-up benchmark
-  }],
-};
+// the warning, and offline use. Runs before the module's own script, in the same script.
+// Once the program has started (its main creates Form1), the buttons work.
+Module.postRun = [function () {
+  document.documentElement.dataset.ready = '';
+  performance.mark('terne-ready');  // read by the start-up benchmark
+}];
 
 (function () {
   'use strict';
