@@ -42,8 +42,10 @@ done
 DISPLAY=:$(tr -d '\n' <"$work/display")
 export DISPLAY QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work/runtime
 
-# AddressSanitizer reserves terabytes of address space: no memory limit can leave it room.
-if ! ldd "$terne" | grep -q libasan; then
+# AddressSanitizer reserves terabytes of address space: no memory limit can leave it room. (grep
+# reads all of ldd's output: with -q it could stop early, ldd then die of SIGPIPE, and pipefail
+# take the pipeline for a failure.)
+if ! ldd "$terne" | grep libasan >/dev/null; then
     # shellcheck disable=SC2016  # "$0" is the inner shell's
     expect_failed_start "threads under a memory limit" "not enough system resources" \
         bash -c 'ulimit -v 100000 && exec "$0"' "$terne"
