@@ -24,7 +24,7 @@ dpkg-deb -x "$deb" "$unpacked"
 # Debian 12's C start files are built without it, so no program on Debian 12 is marked with it.
 grep -q -- '-D_FORTIFY_SOURCE=2' "$build/build.log" || fail "built without _FORTIFY_SOURCE"
 hardening-check --nofortify --nocfprotection "$unpacked/usr/bin/terne"
-readelf -d "$unpacked/usr/bin/terne" | grep -q -E 'RPATH|RUNPATH' && fail "the program has an RPATH"
+readelf -d "$unpacked/usr/bin/terne" | grep -E 'RPATH|RUNPATH' >/dev/null && fail "the program has an RPATH"
 
 echo "-- control data and files"
 info=$(dpkg-deb --info "$deb")

@@ -24,7 +24,7 @@ for file in terne.exe LICENSE.txt MinGW-w64-runtime.txt; do
     cmp "$stage/$file" "$folder/$file" || fail "$file not installed"
 done
 [ -f "$folder/uninstall.exe" ] || fail "no uninstaller"
-strings -a "$shortcut" | grep -qF 'C:\Program Files\Terne pitagoriche\terne.exe' ||
+strings -a "$shortcut" | grep -F 'C:\Program Files\Terne pitagoriche\terne.exe' >/dev/null ||
     fail "no Start-menu shortcut to terne.exe"
 [ ! -e "$desktop_shortcut" ] || fail "a desktop shortcut, which is off unless chosen"
 
