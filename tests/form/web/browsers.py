@@ -62,11 +62,17 @@ class Chromium:
                          "--disable-component-update", "--disable-default-apps",
                          "--allow-file-access-from-files", "--user-data-dir=" + self.profile):
             options.add_argument(argument)
+        options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
         service = Service(shutil.which("chromedriver") or "/usr/bin/chromedriver")
         self.driver = webdriver.Chrome(service=service, options=options)
         self.driver.set_script_timeout(30)
         self.cdp("Page.addScriptToEvaluateOnNewDocument", {"source": WATCH})
         self.viewport(800, 600)
+
+    def console(self):
+        """What the browser itself logged as a warning or an error since last asked: failed
+        requests and CSP violations among them."""
+        return [e["message"] for e in self.driver.get_log("browser") if e["level"] in ("SEVERE", "WARNING")]
 
     def cdp(self, command, parameters=None):
         return self.driver.execute_cdp_cmd(command, parameters or {})
@@ -159,6 +165,8 @@ class Firefox:
         self.command("browsingContext.activate", {"context": self.context})
         self.command("browsingContext.close", {"context": first})
         self.command("script.addPreloadScript", {"functionDeclaration": "() => {" + WATCH + "}"})
+        self.logged = []
+        self.command("session.subscribe", {"events": ["log.entryAdded"]})
         self.viewport(800, 600)
 
     def command(self, method, params):
@@ -166,6 +174,8 @@ class Firefox:
         self.socket.send(json.dumps({"id": self.next_id, "method": method, "params": params}))
         while True:
             message = json.loads(self.socket.recv())
+            if message.get("method") == "log.entryAdded" and message["params"].get("level") in ("error", "warn"):
+                self.logged.append(message["params"].get("text", ""))
             if message.get("id") == self.next_id:
                 if message.get("type") == "error":
                     raise RuntimeError("%s: %s %s" % (method, message.get("error"), message.get("message")))
@@ -187,6 +197,10 @@ class Firefox:
         if result.get("type") == "exception":
             raise RuntimeError(result["exceptionDetails"]["text"])
         return json.loads(result["result"]["value"])
+
+    def console(self):
+        logged, self.logged = self.logged, []
+        return logged
 
     def perform(self, actions):
         self.command("input.performActions", {"context": self.context, "actions": actions})

@@ -39,6 +39,7 @@ class Page:
             self.problems += self.browser.eval("return window.__problems || [];")
         except Exception:  # no page yet
             pass
+        self.problems += self.browser.console()
 
     def element(self, name):
         return "document.querySelector('[data-name=\"' + %s + '\"]')" % js(name)
