@@ -60,7 +60,7 @@ class Chromium:
         for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic",
                          "--no-first-run", "--disable-background-networking", "--disable-sync",
                          "--disable-component-update", "--disable-default-apps",
-                         "--allow-file-access-from-files", "--user-data-dir=" + self.profile):
+                         "--user-data-dir=" + self.profile):
             options.add_argument(argument)
         options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
         service = Service(shutil.which("chromedriver") or "/usr/bin/chromedriver")
