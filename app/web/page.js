@@ -1,5 +1,6 @@
 // The page around Form1: wires the buttons to the commands, the keys the desktop windows have,
 // the warning, and offline use. Runs before the module's own script, in the same script.
+
 // Once the program has started (its main creates Form1), the buttons work.
 Module.postRun = [function () {
   document.documentElement.dataset.ready = '';
@@ -74,7 +75,8 @@ Module.postRun = [function () {
     manifest.rel = 'manifest';
     manifest.href = 'manifest.webmanifest';
     document.head.appendChild(manifest);
-    if ('serviceWorker' in navigator) {
+    // Browsers allow a service worker only over HTTPS and from localhost.
+    if ('serviceWorker' in navigator && window.isSecureContext) {
       navigator.serviceWorker.register('sw.js');
     }
   }
