@@ -92,8 +92,13 @@ std::string PageSurface::GetText(TextBox box) const {
 
 void PageSurface::SetText(TextBox box, std::string_view text) {
     std::u16string units = BoxUtf16(text);
-    if (units.size() > static_cast<std::size_t>(kMaxBoxLength)) {
-        units.resize(static_cast<std::size_t>(kMaxBoxLength));
+    if (std::size_t cut = kMaxBoxLength; units.size() > cut) {
+        // Never between the halves of a surrogate pair.
+        if (units[cut - 1] >= 0xD800 && units[cut - 1] < 0xDC00 && units[cut] >= 0xDC00 &&
+            units[cut] < 0xE000) {
+            --cut;
+        }
+        units.resize(cut);
     }
     terne_box_write(BoxNumber(box), units.data(), static_cast<int>(units.size()));
     Form1_BoxChanged(BoxNumber(box));
