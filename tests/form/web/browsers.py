@@ -89,19 +89,20 @@ class Chromium:
             ".then((v) => done(JSON.stringify(v === undefined ? null : v)),"
             " (e) => done(JSON.stringify({__error: String(e)})));"))
 
-    def perform(self, actions):
+    def perform(self, actions, release=True):
         from selenium.webdriver.remote.command import Command
         self.driver.execute(Command.W3C_ACTIONS, {"actions": actions})
-        self.driver.execute(Command.W3C_CLEAR_ACTIONS, {})
+        if release:
+            self.driver.execute(Command.W3C_CLEAR_ACTIONS, {})
 
     def keys(self, keys):
         self.perform([{"type": "key", "id": "keyboard", "actions": key_actions(keys)}])
 
     def held(self, key):
-        """Only the repeats of a key held down since before the focus came: no first press."""
-        codes = {"Enter": ("Enter", 13, "\r"), "Space": (" ", 32, " ")}
-        name, code, text = codes[key]
-        self.cdp("Input.dispatchKeyEvent", {"type": "keyDown", "key": name, "code": name if key == "Enter" else "Space",
+        """Only the repeats of a key held down since before the focus came. chromedriver marks no
+        key event as a repeat, so this goes through the DevTools protocol."""
+        name, code, text = {"Enter": ("Enter", 13, "\r"), "Space": (" ", 32, " ")}[key]
+        self.cdp("Input.dispatchKeyEvent", {"type": "keyDown", "key": name, "code": "Enter" if key == "Enter" else "Space",
                                             "windowsVirtualKeyCode": code, "text": text, "autoRepeat": True})
 
     def click(self, x, y, kind="mouse"):
@@ -202,14 +203,22 @@ class Firefox:
         logged, self.logged = self.logged, []
         return logged
 
-    def perform(self, actions):
+    def perform(self, actions, release=True):
         self.command("input.performActions", {"context": self.context, "actions": actions})
-        self.command("input.releaseActions", {"context": self.context})
+        if release:
+            self.command("input.releaseActions", {"context": self.context})
 
     def keys(self, keys):
         self.perform([{"type": "key", "id": "keyboard", "actions": key_actions(keys)}])
 
-    held = None  # BiDi cannot send the repeats of a key without its first press
+    def held(self, key):
+        """A key held down since before the focus came to the control that has it: pressed with
+        the focus elsewhere, it repeats there, and is released."""
+        value = KEYS.get(key, key)
+        self.eval("window.__held = document.activeElement; document.activeElement.blur();")
+        self.perform([{"type": "key", "id": "keyboard", "actions": [{"type": "keyDown", "value": value}]}], False)
+        self.eval("window.__held.focus();")
+        self.perform([{"type": "key", "id": "keyboard", "actions": [{"type": "keyDown", "value": value}]}])
 
     def click(self, x, y, kind="mouse"):
         self.perform(pointer_actions(x, y, kind))
