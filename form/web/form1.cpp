@@ -4,7 +4,6 @@
 
 #include <emscripten/emscripten.h>
 
-#include <optional>
 #include <string>
 
 #include "form/box_text.h"
@@ -73,15 +72,10 @@ std::u16string BoxUnits(int box) {
     return units;
 }
 
-std::optional<Form1>& ThePage() {
-    static std::optional<Form1> form;
+// Made at its first use: a click, or Form1_Load.
+Form1& ThePage() {
+    static Form1 form(PageDecimalSeparator());
     return form;
-}
-
-void Click(Command command) {
-    if (ThePage()) {
-        ThePage()->Click(command);
-    }
 }
 
 }  // namespace
@@ -119,13 +113,13 @@ std::string PageDecimalSeparator() {
 
 extern "C" {
 EMSCRIPTEN_KEEPALIVE void Form1_Load() {
-    ThePage().emplace(PageDecimalSeparator());
+    ThePage();
 }
 EMSCRIPTEN_KEEPALIVE void Command1_Click() {
-    Click(kControls[RowNamed("Command1")].role.command);
+    ThePage().Click(kControls[RowNamed("Command1")].role.command);
 }
 EMSCRIPTEN_KEEPALIVE void Command2_Click() {
-    Click(kControls[RowNamed("Command2")].role.command);
+    ThePage().Click(kControls[RowNamed("Command2")].role.command);
 }
 EMSCRIPTEN_KEEPALIVE void Form1_BoxChanged(int box) {
     if (box < 1 || box > kTextBoxCount) {
