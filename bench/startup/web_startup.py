@@ -5,15 +5,13 @@ the page can take a click on VERIFICA (the floor: until its load event), with th
 requests made until then and the bytes of the site, gzip'd. Usage: web_startup.py SITE RUNS"""
 import gzip
 import pathlib
-import socket
 import statistics
-import subprocess
 import sys
 import tempfile
-import time
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "tests" / "form" / "web"))
 import browsers  # noqa: E402
+import page_test  # noqa: E402
 
 
 def main():
@@ -26,64 +24,56 @@ def main():
                 target.parent.mkdir(parents=True, exist_ok=True)
                 target.write_bytes(path.read_bytes())
         (root / "floor.html").write_text("<!DOCTYPE html><html lang=\"it\"><title>floor</title><p>Terne pitagoriche</p>\n")
-        with socket.socket() as probe:
-            probe.bind(("127.0.0.1", 0))
-            port = probe.getsockname()[1]
-        server = subprocess.Popen(["timeout", "600", sys.executable, "-m", "http.server", str(port), "--bind",
-                                   "127.0.0.1", "--directory", folder],
-                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        time.sleep(0.5)
         chromium = browsers.Chromium()
         try:
-            chromium.cdp("Network.enable")
-            chromium.cdp("Network.setCacheDisabled", {"cacheDisabled": True})
-            chromium.cdp("Network.setBypassServiceWorker", {"bypass": True})
-            base = "http://127.0.0.1:%d/" % port
-            times = {"terne": [], "floor": []}
-            paints = {"terne": [], "floor": []}
-            requests = {}
-            for run in range(runs + 1):  # the first round warms the browser up and is not counted
-                for name, url, until in (("terne", base + "terne/", "terne-ready"), ("floor", base + "floor.html", None)):
-                    chromium.driver.get("about:blank")
-                    chromium.driver.get(url)
-                    took = chromium.eval("""
-                        for (let i = 0; i < 500; ++i) {
-                          const n = performance.getEntriesByType('navigation')[0];
-                          const mark = %s;
-                          const paint = performance.getEntriesByName('first-contentful-paint');
-                          if (n && n.loadEventEnd > 0 && paint.length &&
-                              (mark === null || performance.getEntriesByName(mark).length)) {
-                            return [mark === null ? n.loadEventEnd : performance.getEntriesByName(mark)[0].startTime,
-                                    paint[0].startTime];
-                          }
-                          await new Promise((r) => setTimeout(r, 10));
-                        }
-                        return null;""" % ("'" + until + "'" if until else "null"))
-                    requests[name] = 1 + chromium.eval(
-                        "return performance.getEntriesByType('resource').filter((r) => r.startTime < %f).length;"
-                        % took[0])
-                    if run > 0:
-                        times[name].append(took[0])
-                        paints[name].append(took[1])
-            # One VERIFICA click, from the button's handler to the boxes written.
-            chromium.driver.get(base + "terne/")
-            click = chromium.eval("""
-                while (!('ready' in document.documentElement.dataset)) await new Promise((r) => setTimeout(r, 10));
-                for (const [box, text] of [['Text1', '3'], ['Text2', '4'], ['Text3', '5']]) {
-                  document.getElementById(box).value = text;
-                }
-                // The page's clock ticks in 100 us: time batches of 200 clicks, the median of 9.
-                const times = [];
-                for (let batch = 0; batch < 9; ++batch) {
-                  const start = performance.now();
-                  for (let i = 0; i < 200; ++i) Module._Command2_Click();
-                  times.push((performance.now() - start) / 200);
-                }
-                times.sort((a, b) => a - b);
-                return times[4] * 1000;""")
+            with page_test.server(folder) as (base, _):
+                chromium.cdp("Network.enable")
+                chromium.cdp("Network.setCacheDisabled", {"cacheDisabled": True})
+                chromium.cdp("Network.setBypassServiceWorker", {"bypass": True})
+                times = {"terne": [], "floor": []}
+                paints = {"terne": [], "floor": []}
+                requests = {}
+                for run in range(runs + 1):  # the first round warms the browser up and is not counted
+                    for name, url, until in (("terne", base + "terne/", "terne-ready"), ("floor", base + "floor.html", None)):
+                        chromium.driver.get("about:blank")
+                        chromium.driver.get(url)
+                        took = chromium.eval("""
+                            for (let i = 0; i < 500; ++i) {
+                              const n = performance.getEntriesByType('navigation')[0];
+                              const mark = %s;
+                              const paint = performance.getEntriesByName('first-contentful-paint');
+                              if (n && n.loadEventEnd > 0 && paint.length &&
+                                  (mark === null || performance.getEntriesByName(mark).length)) {
+                                return [mark === null ? n.loadEventEnd : performance.getEntriesByName(mark)[0].startTime,
+                                        paint[0].startTime];
+                              }
+                              await new Promise((r) => setTimeout(r, 10));
+                            }
+                            return null;""" % ("'" + until + "'" if until else "null"))
+                        requests[name] = 1 + chromium.eval(
+                            "return performance.getEntriesByType('resource').filter((r) => r.startTime < %f).length;"
+                            % took[0])
+                        if run > 0:
+                            times[name].append(took[0])
+                            paints[name].append(took[1])
+                # One VERIFICA click, from the button's handler to the boxes written.
+                chromium.driver.get(base + "terne/")
+                click = chromium.eval("""
+                    while (!('ready' in document.documentElement.dataset)) await new Promise((r) => setTimeout(r, 10));
+                    for (const [box, text] of [['Text1', '3'], ['Text2', '4'], ['Text3', '5']]) {
+                      document.getElementById(box).value = text;
+                    }
+                    // The page's clock ticks in 100 us: time batches of 200 clicks, the median of 9.
+                    const times = [];
+                    for (let batch = 0; batch < 9; ++batch) {
+                      const start = performance.now();
+                      for (let i = 0; i < 200; ++i) Module._Command2_Click();
+                      times.push((performance.now() - start) / 200);
+                    }
+                    times.sort((a, b) => a - b);
+                    return times[4] * 1000;""")
         finally:
             chromium.quit()
-            server.kill()
     terne, floor = statistics.median(times["terne"]), statistics.median(times["floor"])
     terne_paint, floor_paint = statistics.median(paints["terne"]), statistics.median(paints["floor"])
     sizes = {p.relative_to(site).as_posix(): (p.stat().st_size, len(gzip.compress(p.read_bytes(), 9)))

@@ -136,7 +136,6 @@ class Firefox:
     }
 
     def __init__(self):
-        import websocket
         self.profile = tempfile.mkdtemp(prefix="terne-firefox-")
         with open(os.path.join(self.profile, "user.js"), "w") as prefs:
             for name, value in self.PREFS.items():
@@ -146,6 +145,16 @@ class Firefox:
             [shutil.which("firefox-esr") or "firefox", "--headless", "--no-remote", "--profile", self.profile,
              "--remote-debugging-port=0", "about:blank"],
             stdout=subprocess.DEVNULL, stderr=self.log, env=dict(os.environ, MOZ_CRASHREPORTER_DISABLE="1"))
+        try:
+            self.connect()
+        except BaseException:
+            self.process.kill()  # a browser that never answered must not outlive the test
+            self.process.wait()
+            shutil.rmtree(self.profile, ignore_errors=True)
+            raise
+
+    def connect(self):
+        import websocket
         address = None
         deadline = time.time() + 60
         while address is None and time.time() < deadline and self.process.poll() is None:

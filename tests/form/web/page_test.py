@@ -5,12 +5,12 @@ and no storage, offline use, the page opened from its zip, a phone's screen, tou
 console error or CSP violation throughout.
 Usage: page_test.py chromium|firefox SITE BEHAVIOURS.json ZIP [AXE.js]"""
 import contextlib
+import http.server
 import json
 import os
-import socket
-import subprocess
 import sys
 import tempfile
+import threading
 import zipfile
 
 import browsers
@@ -19,23 +19,27 @@ from page import Page, run_behaviour
 
 @contextlib.contextmanager
 def server(folder):
-    """A static server on a free port of 127.0.0.1, which stops with the test or after 15 min."""
-    with socket.socket() as probe:
-        probe.bind(("127.0.0.1", 0))
-        port = probe.getsockname()[1]
-    process = subprocess.Popen(["timeout", "900", sys.executable, "-m", "http.server", str(port),
-                                "--bind", "127.0.0.1", "--directory", folder],
-                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    for _ in range(100):
-        with socket.socket() as attempt:
-            if attempt.connect_ex(("127.0.0.1", port)) == 0:
-                break
-        subprocess.run(["sleep", "0.05"])
+    """A static server on a free port of 127.0.0.1, in a thread of this process: it stops when the
+    test ends, however it ends. Yields its address and a function that stops it early."""
+    class Handler(http.server.SimpleHTTPRequestHandler):
+        def __init__(self, *args, **kwargs):
+            super().__init__(*args, directory=folder, **kwargs)
+
+        def log_message(self, *args):  # one line a request is only noise here
+            pass
+
+    httpd = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
+    threading.Thread(target=httpd.serve_forever, daemon=True).start()
+
+    def stop():
+        httpd.shutdown()
+        httpd.server_close()
+
     try:
-        yield "http://127.0.0.1:%d/" % port, process
+        yield "http://127.0.0.1:%d/" % httpd.server_address[1], stop
     finally:
-        process.kill()
-        process.wait()
+        if httpd.socket.fileno() >= 0:
+            stop()
 
 
 def entries(page, a, b, c):
@@ -237,7 +241,7 @@ def main():
     browser = browsers.start(name)
     failures = []
     try:
-        with server(site) as (url, process):
+        with server(site) as (url, stop_server):
             page = Page(browser, url)
             for behaviour in behaviours:
                 differences = run_behaviour(page, behaviour)
@@ -251,7 +255,7 @@ def main():
                 print(("FAIL " if found else "ok   ") + check.__name__, flush=True)
             page.collect_problems()
             if name == "chromium":
-                found = check_offline(page, process.kill)
+                found = check_offline(page, stop_server)
                 failures += found
                 print(("FAIL " if found else "ok   ") + "check_offline", flush=True)
             page.collect_problems()
