@@ -4,9 +4,12 @@
 set -euo pipefail
 
 build=(cmake ninja-build g++ qt6-base-dev libxcb1-dev qt6-translations-l10n fonts-crosextra-carlito)
-# The web page: Emscripten, fast_float, the font tools, and the browsers with their drivers.
+# The web page: Emscripten, fast_float, the font tools, the three browser engines with their
+# drivers (WebKit's on a virtual X server, in a language glibc makes for it), the web server that
+# serves the page in the tests, and the image module that reads their screenshots.
 web=(cmake ninja-build emscripten libfast-float-dev googletest python3-fonttools python3-brotli
-     fonts-crosextra-carlito chromium chromium-driver firefox-esr python3-selenium python3-websocket)
+     fonts-crosextra-carlito chromium chromium-driver firefox-esr webkit2gtk-driver xvfb xauth
+     xdotool locales nginx-light python3-selenium python3-websocket python3-pil)
 case "${1:-}" in
     run) packages=("${build[@]}") ;;
     test) packages=("${build[@]}" libgtest-dev googletest clang libclang-rt-14-dev clang-format

@@ -1,6 +1,8 @@
-"""Headless Chromium (through chromedriver) and Firefox ESR (through its own WebDriver BiDi, as
-Debian has no geckodriver), behind one small interface: open a page, run a script in it, send real
-key, mouse and touch input, and collect what the console and the Content-Security-Policy report."""
+"""Headless Chromium (through chromedriver), Firefox ESR (through its own WebDriver BiDi, as
+Debian has no geckodriver) and WebKit (WebKitGTK's MiniBrowser through WebKitWebDriver, on a
+virtual X server), behind one small interface: open a page, run a script in it, send real key,
+mouse and touch input, and collect what the console and the Content-Security-Policy report."""
+import contextlib
 import json
 import os
 import re
@@ -8,6 +10,8 @@ import shutil
 import subprocess
 import tempfile
 import time
+
+import processes
 
 # Run before any script of each page: collects errors, CSP violations and unhandled rejections.
 WATCH = """
@@ -21,6 +25,9 @@ for (const level of ['error', 'warn']) {
   console[level] = function (...args) { window.__problems.push(level + ': ' + args.join(' ')); original.apply(console, args); };
 }
 """
+
+# Run before any script of a page: a browser without WebAssembly.
+NO_WEBASSEMBLY = "delete globalThis.WebAssembly;"
 
 KEYS = {"Tab": "\ue004", "Enter": "\ue006", "Esc": "\ue00c", "Space": " ", "Shift": "\ue008",
         "Control": "\ue009", "End": "\ue010"}
@@ -40,6 +47,13 @@ def key_actions(keys):
     return actions
 
 
+def chord_actions(keys):
+    """A key combination: each key pressed in turn, all released in the reverse order."""
+    values = [KEYS.get(key, key) for key in keys]
+    return ([{"type": "keyDown", "value": v} for v in values] +
+            [{"type": "keyUp", "value": v} for v in reversed(values)])
+
+
 def pointer_actions(x, y, kind="mouse"):
     return [{"type": "pointer", "id": kind, "parameters": {"pointerType": kind}, "actions": [
         {"type": "pointerMove", "x": int(x), "y": int(y), "origin": "viewport"},
@@ -49,6 +63,7 @@ def pointer_actions(x, y, kind="mouse"):
 
 class Chromium:
     name = "chromium"
+    can_hold = True
 
     def __init__(self):
         from selenium import webdriver
@@ -60,6 +75,7 @@ class Chromium:
         for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic",
                          "--no-first-run", "--disable-background-networking", "--disable-sync",
                          "--disable-component-update", "--disable-default-apps",
+                         "--disable-back-forward-cache",
                          "--user-data-dir=" + self.profile):
             options.add_argument(argument)
         options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
@@ -82,6 +98,23 @@ class Chromium:
         self.driver.get("about:blank")
         self.driver.get(url)
 
+    def go(self, url):
+        self.driver.get(url)
+
+    def back(self):
+        self.driver.back()
+
+    def reload(self):
+        self.driver.refresh()
+
+    @contextlib.contextmanager
+    def without_webassembly(self):
+        added = self.cdp("Page.addScriptToEvaluateOnNewDocument", {"source": NO_WEBASSEMBLY})
+        try:
+            yield
+        finally:
+            self.cdp("Page.removeScriptToEvaluateOnNewDocument", {"identifier": added["identifier"]})
+
     def eval(self, script):
         """The JSON value of a function body's result; a promise is awaited."""
         return json.loads(self.driver.execute_async_script(
@@ -97,6 +130,12 @@ class Chromium:
 
     def keys(self, keys):
         self.perform([{"type": "key", "id": "keyboard", "actions": key_actions(keys)}])
+
+    def chord(self, keys):
+        self.perform([{"type": "key", "id": "keyboard", "actions": chord_actions(keys)}])
+
+    def screenshot_png(self):
+        return self.driver.get_screenshot_as_png()
 
     def held(self, key):
         """Only the repeats of a key held down since before the focus came. chromedriver marks no
@@ -126,6 +165,7 @@ class Chromium:
 
 class Firefox:
     name = "firefox"
+    can_hold = True
     PREFS = {
         "browser.shell.checkDefaultBrowser": False, "app.update.disabledForTesting": True,
         "datareporting.policy.dataSubmissionEnabled": False, "toolkit.telemetry.enabled": False,
@@ -133,6 +173,7 @@ class Firefox:
         "browser.safebrowsing.update.enabled": False, "services.settings.server": "http://127.0.0.1:9/",
         "extensions.update.enabled": False, "browser.startup.homepage_override.mstone": "ignore",
         "security.fileuri.strict_origin_policy": True,
+        "browser.sessionhistory.max_total_viewers": 0,  # no back/forward cache
     }
 
     def __init__(self):
@@ -196,8 +237,44 @@ class Firefox:
             self.command("emulation.setLocaleOverride", {"locale": locale, "contexts": [self.context]})
         except RuntimeError:
             self.command("emulation.setLocaleOverride", {"locale": locale})
-        self.command("browsingContext.navigate", {"context": self.context, "url": "about:blank", "wait": "complete"})
-        self.command("browsingContext.navigate", {"context": self.context, "url": url, "wait": "complete"})
+        self.go("about:blank")
+        self.go(url)
+
+    def go(self, url):
+        """Navigates, and waits for the new document's load. Firefox's own wait for it now and then
+        never ends (about one run in four, with the page loaded), so the test watches for it."""
+        self.eval("window.__left = true;")
+        self.command("browsingContext.navigate", {"context": self.context, "url": url, "wait": "none"})
+        self.loaded(url)
+
+    def loaded(self, what):
+        deadline = time.time() + 60
+        while time.time() < deadline:
+            try:
+                if self.eval("return !window.__left && document.readyState === 'complete';"):
+                    return
+            except RuntimeError:  # between two documents
+                pass
+            time.sleep(0.02)
+        raise RuntimeError("Firefox did not load " + what)
+
+    def back(self):
+        self.eval("window.__left = true;")
+        self.command("browsingContext.traverseHistory", {"context": self.context, "delta": -1})
+        self.loaded("the page before")
+
+    def reload(self):
+        self.eval("window.__left = true;")
+        self.command("browsingContext.reload", {"context": self.context, "wait": "none"})
+        self.loaded("the page again")
+
+    @contextlib.contextmanager
+    def without_webassembly(self):
+        added = self.command("script.addPreloadScript", {"functionDeclaration": "() => {" + NO_WEBASSEMBLY + "}"})
+        try:
+            yield
+        finally:
+            self.command("script.removePreloadScript", {"script": added["script"]})
 
     def eval(self, script):
         result = self.command("script.evaluate", {
@@ -220,6 +297,9 @@ class Firefox:
     def keys(self, keys):
         self.perform([{"type": "key", "id": "keyboard", "actions": key_actions(keys)}])
 
+    def chord(self, keys):
+        self.perform([{"type": "key", "id": "keyboard", "actions": chord_actions(keys)}])
+
     def held(self, key):
         """A key held down since before the focus came to the control that has it: pressed with
         the focus elsewhere, it repeats there, and is released."""
@@ -236,11 +316,13 @@ class Firefox:
         self.command("browsingContext.setViewport",
                      {"context": self.context, "viewport": {"width": width, "height": height}})
 
-    def screenshot(self, path):
+    def screenshot_png(self):
         import base64
-        data = self.command("browsingContext.captureScreenshot", {"context": self.context})["data"]
+        return base64.b64decode(self.command("browsingContext.captureScreenshot", {"context": self.context})["data"])
+
+    def screenshot(self, path):
         with open(path, "wb") as out:
-            out.write(base64.b64decode(data))
+            out.write(self.screenshot_png())
 
     accessibility_tree = None
 
@@ -256,5 +338,108 @@ class Firefox:
         shutil.rmtree(self.profile, ignore_errors=True)
 
 
+class WebKit:
+    """WebKit, the engine of Safari and of every browser on iOS and iPadOS. Its driver speaks
+    classic WebDriver only: no script runs before a page's own, the console cannot be read, and no
+    key repeats, so what the page reports is watched from its load on, and a held key is not
+    tried. Full screen, MiniBrowser has no toolbar: its window is the viewport. It takes its
+    language from the environment, so a page opened in another one starts a new session."""
+    name = "webkit"
+    BINARY = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
+    can_hold = False
+    accessibility_tree = None
+
+    def __init__(self):
+        self.xvfb = processes.Xvfb()
+        self.locales = tempfile.mkdtemp(prefix="terne-webkit-")
+        self.locale = None
+        self.size = (800, 600)
+        self.start("en-US")
+
+    def start(self, locale):
+        from selenium import webdriver
+        from selenium.webdriver.common.options import ArgOptions
+
+        class Options(ArgOptions):
+            default_capabilities = {}
+
+            def to_capabilities(self):
+                return {"browserName": "MiniBrowser", "webkitgtk:browserOptions": {
+                    "binary": WebKit.BINARY, "args": ["--automation", "--full-screen"]}}
+
+        environment = dict(os.environ, DISPLAY=self.xvfb.display, LANG="C.UTF-8")
+        if locale != "en-US":
+            # glibc's locale, made here: WebKit reads the language only from one it knows.
+            name = locale.replace("-", "_") + ".UTF-8"
+            if not os.path.exists(os.path.join(self.locales, name)):
+                subprocess.run(["localedef", "-i", locale.replace("-", "_"), "-f", "UTF-8",
+                                os.path.join(self.locales, name)], check=True)
+            environment.update(LOCPATH=self.locales, LANG=name)
+        port = processes.free_port()
+        self.service = processes.child(["WebKitWebDriver", "--port=%d" % port], env=environment,
+                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        try:
+            processes.wait_for_port(port, self.service, "WebKitWebDriver")
+            self.driver = webdriver.Remote(command_executor="http://127.0.0.1:%d" % port, options=Options())
+        except BaseException:
+            processes.stop(self.service)
+            raise
+        self.driver.set_script_timeout(30)
+        self.locale = locale
+        self.viewport(*self.size)
+        # The focus, as a desktop's window manager gives it to a new window: without it the page
+        # has none (document.hasFocus()), and draws no focus.
+        subprocess.run("for w in $(xdotool search --onlyvisible --class MiniBrowser); do xdotool windowfocus --sync $w; done",
+                       shell=True, check=True, env=dict(os.environ, DISPLAY=self.xvfb.display), timeout=30)
+
+    def open(self, url, locale="en-US"):
+        if locale != self.locale:
+            self.end_session()
+            self.start(locale)
+        self.driver.get("about:blank")
+        self.driver.get(url)
+        self.driver.execute_script(WATCH)
+
+    def go(self, url):
+        self.driver.get(url)
+        self.driver.execute_script(WATCH)
+
+    def back(self):
+        self.driver.back()
+        self.driver.execute_script(WATCH)
+
+    def reload(self):
+        self.driver.refresh()
+        self.driver.execute_script(WATCH)
+
+    eval = Chromium.eval
+    perform = Chromium.perform
+    keys = Chromium.keys
+    chord = Chromium.chord
+    screenshot_png = Chromium.screenshot_png
+    click = Chromium.click
+    screenshot = Chromium.screenshot
+
+    def console(self):
+        return []
+
+    def viewport(self, width, height, mobile=False):
+        self.size = (width, height)
+        self.driver.set_window_rect(width=width, height=height)
+
+    def end_session(self):
+        try:
+            self.driver.quit()
+        finally:
+            processes.stop(self.service)
+
+    def quit(self):
+        try:
+            self.end_session()
+        finally:
+            self.xvfb.stop()
+            shutil.rmtree(self.locales, ignore_errors=True)
+
+
 def start(name):
-    return {"chromium": Chromium, "firefox": Firefox}[name]()
+    return {"chromium": Chromium, "firefox": Firefox, "webkit": WebKit}[name]()
