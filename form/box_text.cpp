@@ -70,6 +70,17 @@ std::size_t Decode(std::string_view bytes, std::size_t i, char32_t& code) {
     return 0;
 }
 
+// The first `length` units of `text`, one fewer where the cut would split a surrogate pair.
+std::u16string_view CutBetweenCharacters(std::u16string_view text, std::size_t length) {
+    if (text.size() <= length) {
+        return text;
+    }
+    if (length > 0 && IsHighSurrogate(text[length - 1]) && IsLowSurrogate(text[length])) {
+        --length;
+    }
+    return text.substr(0, length);
+}
+
 }  // namespace
 
 std::string BoxBytes(std::u16string_view text) {
@@ -104,13 +115,13 @@ std::u16string BoxUtf16(std::string_view bytes) {
     return text;
 }
 
+std::u16string_view CutToBoxLength(std::u16string_view text) {
+    return CutBetweenCharacters(text, kMaxBoxLength);
+}
+
 std::u16string ToolTipText(std::u16string_view text) {
     if (text.size() <= kToolTipLength) {
         return std::u16string(text);
     }
-    std::size_t cut = kToolTipLength;
-    if (IsHighSurrogate(text[cut - 1]) && IsLowSurrogate(text[cut])) {
-        --cut;
-    }
-    return std::u16string(text.substr(0, cut)) + u"\u2026";
+    return std::u16string(CutBetweenCharacters(text, kToolTipLength)) + u"\u2026";
 }

@@ -8,12 +8,18 @@
 #include <string>
 #include <string_view>
 
+#include "form/control_table.h"
+
 // UTF-8, except that a lone UTF-16 surrogate, which UTF-8 cannot hold, is carried in its
 // generalized three-byte form (WTF-8). A text copied from one box to another through the
 // commands thus arrives unit for unit, instead of with U+FFFD or '?' in place of the surrogate.
 std::string BoxBytes(std::u16string_view text);
 // The inverse; a byte sequence that is neither UTF-8 nor a surrogate's form becomes U+FFFD.
 std::u16string BoxUtf16(std::string_view bytes);
+
+// A text as a box holds it: cut after kMaxBoxLength units, as a paste into the box is cut, and
+// never between the two halves of a surrogate pair (a pair straddling the limit goes whole).
+std::u16string_view CutToBoxLength(std::u16string_view text);
 
 // How much of a box's text its tooltip shows: a box holds 1,000 characters, more than one line
 // of a screen.

@@ -1,4 +1,4 @@
-// Names of the controls as the toolkits know them.
+// Names of the controls as the toolkits know them, and the verdict row as a sentence.
 #include "form/control_table.h"
 
 std::string ObjectName(const ControlSpec& control) {
@@ -7,4 +7,16 @@ std::string ObjectName(const ControlSpec& control) {
         name += '(' + std::to_string(control.index) + ')';
     }
     return name;
+}
+
+std::string VerdictSentence(std::string_view verdict) {
+    const ControlSpec& verdict_box = kControls[RowOf(TextBox::Text12)];
+    std::string sentence;
+    for (const ControlSpec& control : kControls) {
+        if (control.top == verdict_box.top) {
+            sentence += sentence.empty() ? "" : " ";
+            sentence += &control == &verdict_box ? verdict : control.caption;
+        }
+    }
+    return sentence;
 }

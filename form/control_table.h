@@ -251,6 +251,22 @@ constexpr std::size_t RowOf(TextBox box) {
     return kControls.size();  // every box has a row: checked below
 }
 
+// Whether a row is an exponent: a label drawn over a text box, as the small "2"s at the upper
+// right of the power row's boxes are. Read on its own, it means nothing.
+constexpr bool IsExponent(const ControlSpec& control) {
+    if (control.kind() != ControlKind::Label) {
+        return false;
+    }
+    return std::any_of(kControls.begin(), kControls.end(), [&](const ControlSpec& box) {
+        return box.kind() == ControlKind::TextBox && control.left < box.left + box.width &&
+               box.left < control.left + control.width && control.top < box.top + box.height &&
+               box.top < control.top + control.height;
+    });
+}
+
+// The sentence the verdict row reads with `verdict` in Text12: its controls left to right.
+std::string VerdictSentence(std::string_view verdict);
+
 // "Label3(0)" for a member of a control array, the plain name otherwise.
 std::string ObjectName(const ControlSpec& control);
 

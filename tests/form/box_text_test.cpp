@@ -70,6 +70,38 @@ INSTANTIATE_TEST_SUITE_P(
                     Malformed{"beyond U+10FFFF", "\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},
                     Malformed{"invalid lead", "\xFF", u"\uFFFD"}));
 
+struct Cut {
+    const char* name;
+    std::u16string text;
+    std::size_t kept;  // units left
+};
+
+void PrintTo(const Cut& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class BoxLengthCuts : public testing::TestWithParam<Cut> {};
+
+TEST_P(BoxLengthCuts, KeepWholeCharactersUpToTheLimit) {
+    const std::u16string_view cut = CutToBoxLength(GetParam().text);
+    EXPECT_EQ(cut, std::u16string_view(GetParam().text).substr(0, GetParam().kept));
+}
+
+const std::size_t kLimit = kMaxBoxLength;
+const std::u16string kFull(kLimit, u'7');
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, BoxLengthCuts,
+    testing::Values(Cut{"empty", u"", 0}, Cut{"full", kFull, kLimit},
+                    Cut{"one unit over", kFull + u"8", kLimit},
+                    Cut{"pair straddling the limit", kFull.substr(1) + u"\U0001F600", kLimit - 1},
+                    Cut{"pair ending at the limit", kFull.substr(2) + u"\U0001F600" + u"8", kLimit},
+                    Cut{"lone high half at the limit, nothing after", kFull.substr(1) + u"\xD800",
+                        kLimit},
+                    Cut{"lone high half at the limit, a digit after",
+                        kFull.substr(1) + u"\xD800" + u"8", kLimit},
+                    Cut{"lone low half after the limit", kFull + u"\xDC00", kLimit}));
+
 TEST(ToolTipText, ShowsShortTextsWholeAndCutsLongOnesOutsideASurrogatePair) {
     const std::u16string fits(kToolTipLength, u'7');
     EXPECT_EQ(ToolTipText(fits), fits);
