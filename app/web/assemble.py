@@ -1,12 +1,16 @@
 #!/usr/bin/python3
 """Puts the web page together: one index.html holding the style, the font, the window and the
 script with its module, under a Content-Security-Policy that admits exactly those; beside it the
-manifest, the service worker, the icons and the licences. Also zips the folder."""
+manifest, the service worker, the icons and the licences. Also zips the folder, dated as the
+release."""
 import argparse
 import base64
 import hashlib
+import os
 import pathlib
 import shutil
+import subprocess
+import time
 import zipfile
 
 
@@ -28,20 +32,21 @@ def main():
     parser.add_argument("--name", required=True)
     parser.add_argument("--description", required=True)
     parser.add_argument("--version", required=True)
+    parser.add_argument("--source", required=True, type=pathlib.Path, help="the source tree, dated by git")
     args = parser.parse_args()
 
     font = ("@font-face{font-family:'Terne Carlito';font-display:block;src:url(" +
             data_uri(args.font, "font/woff2") + ") format('woff2')}\n")
     style = font + args.style.read_text() + args.controls_style.read_text()
     wasm = base64.b64encode(args.module.with_suffix(".wasm").read_bytes()).decode()
-    loader = args.loader.read_text().replace("@WASM@", wasm)
-    script = args.script.read_text() + "\n" + args.module.read_text()
-    if "</script" in (script + loader).lower() or "</style" in style.lower():
+    script = args.script.read_text()
+    module = args.loader.read_text().replace("@WASM@", wasm) + "\n" + args.module.read_text()
+    if "</script" in (script + module).lower() or "</style" in style.lower():
         raise SystemExit("a script or style would end its element early")
     # Nothing from any other site; the module needs 'wasm-unsafe-eval' to compile.
     csp = "; ".join([
         "default-src 'none'",
-        "script-src " + sha256(loader) + " " + sha256(script) + " 'wasm-unsafe-eval'",
+        "script-src " + sha256(script) + " " + sha256(module) + " 'wasm-unsafe-eval'",
         "style-src " + sha256(style),
         "font-src data:",
         "img-src 'self' data:",
@@ -53,7 +58,7 @@ def main():
     icon = next(i for i in args.icon if i.name.endswith("-32.png"))
     page = args.template.read_text()
     for key, value in (("@CSP@", csp), ("@TITLE@", args.title_file.read_text().strip()), ("@DESCRIPTION@", args.description),
-                       ("@ICON@", data_uri(icon, "image/png")), ("@STYLE@", style), ("@MODULE@", loader),
+                       ("@ICON@", data_uri(icon, "image/png")), ("@STYLE@", style), ("@MODULE@", module),
                        ("@MARKUP@", args.markup.read_text()), ("@SCRIPT@", script)):
         page = page.replace(key, value)
 
@@ -65,25 +70,42 @@ def main():
     (out / "index.html").write_text(page)
     manifest = args.manifest.read_text().replace("@NAME@", args.name)
     (out / "manifest.webmanifest").write_text(manifest.replace("@DESCRIPTION@", args.description))
-    cached = ["./", "index.html", "manifest.webmanifest"]
+    cached = ["./", "manifest.webmanifest"]
     for path in args.icon:
         shutil.copyfile(path, out / "icons" / path.name)
         cached.append("icons/" + path.name)
     for path in args.licence:
         shutil.copyfile(path, out / "licences" / path.name)
-    version = hashlib.sha256(page.encode() + manifest.encode()).hexdigest()[:16]
+    # The worker's cache is named for everything it keeps: a new build has a new worker.
+    version = hashlib.sha256(b"".join((out / ("index.html" if f == "./" else f)).read_bytes()
+                                      for f in cached)).hexdigest()[:16]
     worker = args.worker.read_text().replace("@VERSION@", version)
     (out / "sw.js").write_text(worker.replace("@FILES@", ", ".join("'" + f + "'" for f in cached)))
+    write_zip(out, args.zip, release_date(args.source))
 
-    # The same folder, under the name of the release, with fixed times: two builds give one zip.
-    top = args.zip.stem
-    args.zip.parent.mkdir(parents=True, exist_ok=True)
-    with zipfile.ZipFile(args.zip, "w", zipfile.ZIP_DEFLATED) as archive:
-        for path in sorted(p for p in out.rglob("*") if p.is_file()):
-            info = zipfile.ZipInfo(top + "/" + path.relative_to(out).as_posix(), (2026, 1, 1, 0, 0, 0))
+
+def release_date(source):
+    """SOURCE_DATE_EPOCH where the builder sets it, else the date of the tree's last commit."""
+    if os.environ.get("SOURCE_DATE_EPOCH"):
+        return int(os.environ["SOURCE_DATE_EPOCH"])
+    try:
+        return int(subprocess.run(["git", "-C", str(source), "log", "-1", "--format=%ct"], capture_output=True,
+                                  text=True, check=True).stdout)
+    except (OSError, subprocess.CalledProcessError, ValueError):
+        return 1767225600  # 1 January 2026: a tree without its history
+
+
+def write_zip(folder, path, date):
+    """The folder under the release's name, every file dated `date`: two builds of one commit give
+    one zip, and two releases never look alike to a web server (which compares dates and sizes)."""
+    stamp = time.gmtime(max(date, 315532800))[:6]  # a zip has no date before 1980
+    path.parent.mkdir(parents=True, exist_ok=True)
+    with zipfile.ZipFile(path, "w", zipfile.ZIP_DEFLATED) as archive:
+        for file in sorted(p for p in folder.rglob("*") if p.is_file()):
+            info = zipfile.ZipInfo(path.stem + "/" + file.relative_to(folder).as_posix(), stamp)
             info.compress_type = zipfile.ZIP_DEFLATED
             info.external_attr = 0o644 << 16
-            archive.writestr(info, path.read_bytes())
+            archive.writestr(info, file.read_bytes())
 
 
 if __name__ == "__main__":

@@ -13,6 +13,12 @@ namespace {
 // The line height of Carlito's "normal" (ascent, descent and line gap of its 2048 units).
 constexpr double kLineHeight = 2500.0 / 2048.0;
 
+// What the page says, above the window, when its program cannot run: shown as written where no
+// script runs at all, and by the page's script on any other failure.
+constexpr std::string_view kCannotRun =
+    "Impossibile: il programma non può funzionare in questo browser. Aggiornalo, oppure apri la "
+    "pagina con un altro browser.";
+
 std::string Id(const ControlSpec& control) {
     return control.index == kNoIndex
                ? std::string(control.name)
@@ -64,7 +70,12 @@ std::string DescribedBy(const ControlSpec& box) {
 }
 
 void WriteMarkup() {
-    std::string html = "<main id=\"Form1\">\n";
+    std::string cycle;
+    for (const std::size_t row : kTabOrder) {
+        cycle += (cycle.empty() ? "" : " ") + Id(kControls[row]);
+    }
+    std::string html = "<p id=\"Failure\" role=\"alert\">" + Escaped(kCannotRun) +
+                       "</p>\n<main id=\"Form1\" data-cycle=\"" + cycle + "\">\n";
     for (const ControlSpec& control : kControls) {
         std::string common =
             "id=\"" + Id(control) + "\" data-name=\"" + Escaped(ObjectName(control)) + "\"";
@@ -75,6 +86,11 @@ void WriteMarkup() {
             case ControlKind::Label: {
                 // The top line is the window's title, and the page's heading.
                 const bool heading = &control == &kControls.front();
+                // The boxes' names say what is squared: the exponents alone would be read as
+                // "2, 2, 2" before the boxes they belong to.
+                if (IsExponent(control)) {
+                    common += " aria-hidden=\"true\"";
+                }
                 html += std::string(heading ? "<h1 " : "<div ") + common + " class=\"label\">" +
                         Escaped(control.caption) + (heading ? "</h1>\n" : "</div>\n");
                 break;
@@ -111,7 +127,7 @@ void WriteMarkup() {
         Escaped(kApplicationTitle) +
         "</div>\n<p id=\"WarningText\"></p>\n"
         "<div id=\"WarningButtons\"><button id=\"WarningOK\" type=\"button\">OK</button></div>\n"
-        "</dialog>\n";
+        "</dialog>\n<div id=\"Verdict\" role=\"status\"></div>\n";
     std::fputs(html.c_str(), stdout);
 }
 
@@ -126,12 +142,14 @@ std::string Colour(Rgb colour) {
 
 void WriteStyle() {
     // On a screen narrower than the window, the window as a whole is scaled down to fit, never
-    // up: tan(atan2(a, b)) is the ratio a / b of two lengths, as a number. The style does it before
-    // the first layout, so the page never scrolls sideways.
+    // up, and its warning with it, centred on it. The page's script gives the viewport's width.
+    const int width = ToPixels(kForm1.client_width, 96);
     std::string css =
-        "#Form1{width:" + Px(kForm1.client_width) + ";height:" + Px(kForm1.client_height) +
-        ";background:" + Colour(kForm1.background) + ";transform:scale(min(1,tan(atan2(100vw," +
-        Px(kForm1.client_width) + "))))}\n";
+        ":root{--scale:min(1,calc(var(--viewport-width," + std::to_string(width) + ")/" +
+        std::to_string(width) + "))}\n#Form1{width:" + Px(kForm1.client_width) +
+        ";height:" + Px(kForm1.client_height) + ";background:" + Colour(kForm1.background) +
+        ";transform:scale(var(--scale))}\n" + "#Warning{left:calc(" + Px(kForm1.client_width / 2) +
+        "*var(--scale));top:calc(" + Px(kForm1.client_height / 2) + "*var(--scale))}\n";
     // Later in the stack is lower: the boxes and buttons above the labels, later labels above
     // earlier ones.
     std::vector<int> depth(kControls.size());

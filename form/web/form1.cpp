@@ -1,5 +1,6 @@
-// Form1 in a web page: box texts cross between the page and the commands as UTF-16 units, so
-// that a lone surrogate survives a copy as it does in the desktop windows.
+// Form1 in a web page: texts cross between the page and the commands as UTF-16 units (the
+// page's script, `Terne`, makes strings of them unit for unit), so that a lone surrogate survives
+// a copy as it does in the desktop windows.
 #include "form/web/form1.h"
 
 #include <emscripten/emscripten.h>
@@ -12,53 +13,33 @@
 namespace {
 
 // clang-format off
-EM_JS(int, terne_box_length, (int box), {
-    return document.getElementById('Text' + box).value.length;
-});
-EM_JS(void, terne_box_read, (int box, char16_t* units), {
-    const text = document.getElementById('Text' + box).value;
-    for (let i = 0; i < text.length; ++i) {
+EM_JS(int, terne_box_read, (int box, char16_t* units, int capacity), {
+    const text = Terne.box(box).value;
+    const length = Math.min(text.length, capacity);
+    for (let i = 0; i < length; ++i) {
         HEAPU16[(units >> 1) + i] = text.charCodeAt(i);
     }
+    return length;
 });
 EM_JS(void, terne_box_write, (int box, const char16_t* units, int length), {
-    const edit = document.getElementById('Text' + box);
-    edit.value = String.fromCharCode.apply(null, HEAPU16.subarray(units >> 1, (units >> 1) + length));
-    // A box without the focus shows the beginning of a new text; one with it, where its caret is.
-    if (document.activeElement === edit) {
-        edit.setSelectionRange(0, 0);
-        edit.scrollLeft = 0;
-    }
+    Terne.write(Terne.box(box), HEAPU16.subarray(units >> 1, (units >> 1) + length));
 });
 // Whether a text fits is known only after layout: the tip is given at the next frame, so that a
 // command's nine writes cost one layout, not nine.
 EM_JS(void, terne_box_tip, (int box, const char16_t* units, int length), {
-    const pending = Module.pendingTips || (Module.pendingTips = new Map());
-    pending.set(box, String.fromCharCode.apply(null, HEAPU16.subarray(units >> 1, (units >> 1) + length)));
-    if (pending.size === 1) {
-        requestAnimationFrame(function() {
-            pending.forEach(function(tip, number) {
-                const edit = document.getElementById('Text' + number);
-                if (edit.scrollWidth > edit.clientWidth) {
-                    edit.title = tip;
-                } else {
-                    edit.removeAttribute('title');
-                }
-            });
-            pending.clear();
-        });
-    }
+    Terne.tip(Terne.box(box), HEAPU16.subarray(units >> 1, (units >> 1) + length));
 });
 EM_JS(void, terne_warn, (const char16_t* units, int length), {
-    terneShowWarning(String.fromCharCode.apply(null, HEAPU16.subarray(units >> 1, (units >> 1) + length)));
+    Terne.warn(HEAPU16.subarray(units >> 1, (units >> 1) + length));
+});
+EM_JS(int, terne_warning_open, (), {
+    return Terne.warningOpen();
+});
+EM_JS(void, terne_announce, (const char16_t* units, int length), {
+    Terne.announce(HEAPU16.subarray(units >> 1, (units >> 1) + length));
 });
 EM_JS(int, terne_separator, (char* out, int capacity), {
-    let separator = '.';
-    try {
-        const decimal = new Intl.NumberFormat().formatToParts(1.5).find(p => p.type === 'decimal');
-        separator = decimal ? decimal.value : '.';
-    } catch (e) {}
-    return stringToUTF8(separator, out, capacity);
+    return stringToUTF8(Terne.separator(), out, capacity);
 });
 // clang-format on
 
@@ -66,9 +47,12 @@ int BoxNumber(TextBox box) {
     return static_cast<int>(box);
 }
 
+// The box's text as far as its limit: one unit more is read, to tell a pair cut at the limit.
 std::u16string BoxUnits(int box) {
-    std::u16string units(static_cast<std::size_t>(terne_box_length(box)), u'\0');
-    terne_box_read(box, units.data());
+    std::u16string units(kMaxBoxLength + 1, u'\0');
+    units.resize(static_cast<std::size_t>(
+        terne_box_read(box, units.data(), static_cast<int>(units.size()))));
+    units.resize(CutToBoxLength(units).size());
     return units;
 }
 
@@ -85,16 +69,9 @@ std::string PageSurface::GetText(TextBox box) const {
 }
 
 void PageSurface::SetText(TextBox box, std::string_view text) {
-    std::u16string units = BoxUtf16(text);
-    if (std::size_t cut = kMaxBoxLength; units.size() > cut) {
-        // Never between the halves of a surrogate pair.
-        if (units[cut - 1] >= 0xD800 && units[cut - 1] < 0xDC00 && units[cut] >= 0xDC00 &&
-            units[cut] < 0xE000) {
-            --cut;
-        }
-        units.resize(cut);
-    }
-    terne_box_write(BoxNumber(box), units.data(), static_cast<int>(units.size()));
+    const std::u16string units = BoxUtf16(text);
+    const std::u16string_view cut = CutToBoxLength(units);
+    terne_box_write(BoxNumber(box), cut.data(), static_cast<int>(cut.size()));
     Form1_BoxChanged(BoxNumber(box));
 }
 
@@ -103,7 +80,26 @@ void PageSurface::ShowMessage(std::string_view prompt) {
     terne_warn(units.data(), static_cast<int>(units.size()));
 }
 
+bool PageSurface::WarningOpen() const {
+    return terne_warning_open() != 0;
+}
+
+void PageSurface::Announce(std::string_view text) {
+    const std::u16string units = BoxUtf16(text);
+    terne_announce(units.data(), static_cast<int>(units.size()));
+}
+
 Form1::Form1(std::string decimal_separator) : commands_(surface_, std::move(decimal_separator)) {}
+
+void Form1::Click(Command command) {
+    if (surface_.WarningOpen()) {
+        return;
+    }
+    commands_.Run(command);
+    if (command == Command::TripleCheck && !surface_.WarningOpen()) {
+        surface_.Announce(VerdictSentence(surface_.GetText(TextBox::Text12)));
+    }
+}
 
 std::string PageDecimalSeparator() {
     char separator[64] = {};

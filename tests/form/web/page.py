@@ -16,6 +16,7 @@ class Page:
         self.url = url
         self.warnings = []
         self.problems = []
+        self.skipped = set()  # steps this browser's driver cannot take
 
     # --- the page
 
@@ -36,10 +37,16 @@ class Page:
 
     def collect_problems(self):
         try:
-            self.problems += self.browser.eval("return window.__problems || [];")
+            self.problems += self.browser.eval("const p = window.__problems || []; window.__problems = []; return p;")
         except Exception:  # no page yet
             pass
         self.problems += self.browser.console()
+
+    def forget_problems(self):
+        """Collects what the page and browser report, and forgets it: it was expected."""
+        kept, self.problems = self.problems, []
+        self.collect_problems()
+        self.problems = kept
 
     def element(self, name):
         return "document.querySelector('[data-name=\"' + %s + '\"]')" % js(name)
@@ -93,7 +100,9 @@ class Page:
                   % (self.element(box), js(text)))
 
     def press(self, key, held=False):
-        if held:
+        if held and not self.browser.can_hold:
+            self.skipped.add("a held key")
+        elif held:
             self.browser.held(key)
         else:
             self.browser.keys([key])
