@@ -1,6 +1,7 @@
 """What only the page has to do, checked in a real browser after the shared window behaviours.
 Each check opens the page afresh and returns its failures, one line each."""
 import io
+import json
 
 BOXES = ["Text%d" % n for n in range(1, 13)]
 INVALID = "Impossibile: valori errati."
@@ -351,6 +352,28 @@ def check_accessibility(page, axe):
     if dialogs != [("Terne pitagoriche", INVALID)]:
         failures.append("the warning reads as %r" % dialogs)
     page.dismiss_warning()
+    return failures
+
+
+def check_icons(page, folder):
+    """The installable icons: one for masks, opaque, with all it draws inside the circle of 40 % of
+    its width that every mask keeps (a round one cuts the rest off)."""
+    from PIL import Image
+    manifest = json.loads((folder / "manifest.webmanifest").read_text())
+    masked = [icon["src"] for icon in manifest["icons"] if "maskable" in icon.get("purpose", "")]
+    failures = [] if masked else ["no icon for masks"]
+    for source in masked:
+        image = Image.open(folder / source)
+        if image.mode not in ("RGB", "L"):
+            failures.append("%s is not opaque (%s)" % (source, image.mode))
+            image = image.convert("RGB")
+        width, height = image.size
+        background = image.getpixel((0, 0))
+        outside = [(x, y) for y in range(0, height, 4) for x in range(0, width, 4)
+                   if (x - width / 2) ** 2 + (y - height / 2) ** 2 > (0.4 * width) ** 2
+                   and image.getpixel((x, y)) != background]
+        if outside:
+            failures.append("%s draws outside the safe circle, at %r" % (source, outside[:3]))
     return failures
 
 

@@ -147,6 +147,7 @@ def main():
                      (checks.check_modality, ()), (checks.check_script_clicks, ()), (checks.check_undo, ()),
                      (checks.check_verdict_spoken, ()), (checks.check_back, ()), (checks.check_edges, ()),
                      (checks.check_screens, ()), (checks.check_accessibility, (axe,)), (checks.check_privacy, ()),
+                     (checks.check_icons, (folder,)),
                      (checks.check_early_click, (server.url + slow + "/",)),
                      (checks.check_cannot_start, ({case: server.url + n + "/" for case, n in broken.items()},)),
                      (check_file, (folder,)), (check_offline, (server,))]
