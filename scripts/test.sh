@@ -3,12 +3,15 @@
 # shell scripts (shellcheck) and the licence data, the core's tests unoptimised, the release
 # build's tests, the same under AddressSanitizer and UndefinedBehaviorSanitizer, a fixed-seed run
 # of each fuzz target, the Windows program, cross-built with MinGW-w64 and tested under Wine, the
-# web page, built with Emscripten and tested under node and in headless Chromium and Firefox, and
-# the Debian package. Warnings are errors in every build.
+# web page, built with Emscripten and tested under node and in Chromium, Firefox and WebKit, the
+# Debian package, and the release made of those builds. Warnings are errors in every build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh test
+# Built as a release is: dated by the last commit, so that the release step can take the builds.
+SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || echo 1767225600)}
+export SOURCE_DATE_EPOCH
 # Every test program that can run beside others does, on every core.
 CTEST_PARALLEL_LEVEL=${CTEST_PARALLEL_LEVEL:-$(nproc)}
 export CTEST_PARALLEL_LEVEL
@@ -43,3 +46,7 @@ start=$SECONDS
 scripts/build-deb.sh build/debian/package
 tests/debian/check_package.sh build/debian/package
 echo "-- debian: $((SECONDS - start)) s"
+
+echo "== release"
+scripts/release.sh --reuse >/dev/null
+tests/release/check_release.sh

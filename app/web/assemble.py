@@ -1,17 +1,12 @@
 #!/usr/bin/python3
 """Puts the web page together: one index.html holding the style, the font, the window and the
 script with its module, under a Content-Security-Policy that admits exactly those; beside it the
-manifest, the service worker, the icons and the licences. Also zips the folder, dated as the
-release."""
+manifest, the service worker, the icons and the licences."""
 import argparse
 import base64
 import hashlib
-import os
 import pathlib
 import shutil
-import subprocess
-import time
-import zipfile
 
 
 def sha256(text):
@@ -25,14 +20,13 @@ def data_uri(path, kind):
 def main():
     parser = argparse.ArgumentParser()
     for name in ("template", "style", "controls-style", "markup", "loader", "script", "module", "font",
-                 "manifest", "worker", "title-file", "out", "zip"):
+                 "manifest", "worker", "title-file", "out"):
         parser.add_argument("--" + name, required=True, type=pathlib.Path)
     parser.add_argument("--icon", action="append", type=pathlib.Path, default=[])
     parser.add_argument("--licence", action="append", type=pathlib.Path, default=[])
     parser.add_argument("--name", required=True)
     parser.add_argument("--description", required=True)
     parser.add_argument("--version", required=True)
-    parser.add_argument("--source", required=True, type=pathlib.Path, help="the source tree, dated by git")
     args = parser.parse_args()
 
     font = ("@font-face{font-family:'Terne Carlito';font-display:block;src:url(" +
@@ -81,31 +75,6 @@ def main():
                                       for f in cached)).hexdigest()[:16]
     worker = args.worker.read_text().replace("@VERSION@", version)
     (out / "sw.js").write_text(worker.replace("@FILES@", ", ".join("'" + f + "'" for f in cached)))
-    write_zip(out, args.zip, release_date(args.source))
-
-
-def release_date(source):
-    """SOURCE_DATE_EPOCH where the builder sets it, else the date of the tree's last commit."""
-    if os.environ.get("SOURCE_DATE_EPOCH"):
-        return int(os.environ["SOURCE_DATE_EPOCH"])
-    try:
-        return int(subprocess.run(["git", "-C", str(source), "log", "-1", "--format=%ct"], capture_output=True,
-                                  text=True, check=True).stdout)
-    except (OSError, subprocess.CalledProcessError, ValueError):
-        return 1767225600  # 1 January 2026: a tree without its history
-
-
-def write_zip(folder, path, date):
-    """The folder under the release's name, every file dated `date`: two builds of one commit give
-    one zip, and two releases never look alike to a web server (which compares dates and sizes)."""
-    stamp = time.gmtime(max(date, 315532800))[:6]  # a zip has no date before 1980
-    path.parent.mkdir(parents=True, exist_ok=True)
-    with zipfile.ZipFile(path, "w", zipfile.ZIP_DEFLATED) as archive:
-        for file in sorted(p for p in folder.rglob("*") if p.is_file()):
-            info = zipfile.ZipInfo(path.stem + "/" + file.relative_to(folder).as_posix(), stamp)
-            info.compress_type = zipfile.ZIP_DEFLATED
-            info.external_attr = 0o644 << 16
-            archive.writestr(info, file.read_bytes())
 
 
 if __name__ == "__main__":

@@ -34,6 +34,8 @@ def unpack(zip_path, folder):
     """As `unzip` does over an existing folder: each file replaced, with the date it has in the zip."""
     with zipfile.ZipFile(zip_path) as archive:
         for info in archive.infolist():
+            if info.is_dir():
+                continue
             target = folder / info.filename.split("/", 1)[1]
             target.parent.mkdir(parents=True, exist_ok=True)
             target.write_bytes(archive.read(info))
