@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cfloat>
 #include <charconv>
 #include <cstddef>
 #include <stdexcept>
@@ -9,6 +10,11 @@
 #include <string_view>
 
 #include "check/float_chars.h"
+
+// Every number is binary64 from one step to the next, as the verdict needs: a compiler that keeps
+// intermediate results in more precision (an i686's x87) judges scaled triples wrongly.
+static_assert(FLT_EVAL_METHOD == 0,
+              "the core needs binary64 arithmetic: on i686, build with -msse2 -mfpmath=sse");
 
 // Raised for a number that lies beyond the binary64 range.
 class NumberOutOfRange : public std::overflow_error {

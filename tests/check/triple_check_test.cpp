@@ -63,6 +63,19 @@ INSTANTIATE_TEST_SUITE_P(
                     Verdict{"23964223.25", "1", "1", ".",
                             Unequal("23964223.25", "1", "1", "574283995975840", "1", "1")}));
 
+// Scaled triples whose squares, as shown, add up in binary64 and not in the x87's extended
+// precision, which GCC uses for an i686 unless told otherwise: the 32-bit Windows program.
+INSTANTIATE_TEST_SUITE_P(
+    Binary64Sums, Verdicts,
+    testing::Values(Verdict{"0.05", "0.12", "0.13", ".",
+                            Equal("0.05", "0.12", "0.13", "0.0025", "0.0144", "0.0169")},
+                    Verdict{"0.07", "0.24", "0.25", ".",
+                            Equal("0.07", "0.24", "0.25", "0.0049", "0.0576", "0.0625")},
+                    Verdict{"0.08", "0.15", "0.17", ".",
+                            Equal("0.08", "0.15", "0.17", "0.0064", "0.0225", "0.0289")},
+                    Verdict{"0.12", "0.35", "0.37", ".",
+                            Equal("0.12", "0.35", "0.37", "0.0144", "0.1225", "0.1369")}));
+
 // Squares are read back with the separator they were written with, so the verdict is the same
 // in every locale.
 INSTANTIATE_TEST_SUITE_P(
