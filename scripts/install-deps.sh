@@ -16,7 +16,8 @@ case "${1:-}" in
                      xvfb xauth weston qt6-wayland dbus-daemon at-spi2-core libatspi2.0-dev
                      desktop-file-utils appstream dpkg-dev file man-db reuse shellcheck
                      debhelper lintian devscripts libglib2.0-bin xdotool
-                     g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine64 nsis "${web[@]}") ;;
+                     g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine64 nsis
+                     g++-mingw-w64-i686 binutils-mingw-w64-i686 wine32:i386 "${web[@]}") ;;
     web) packages=("${web[@]}") ;;
     bench) packages=("${build[@]}" libbenchmark-dev xvfb xauth xdotool bc
                       g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine64) ;;
@@ -34,6 +35,10 @@ case "$1" in test|web) command -v npm >/dev/null || missing+=(npm) ;; esac
 
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+# 32-bit Wine, for the 32-bit Windows program, is a package of Debian's i386 architecture.
+if [[ " ${missing[*]} " == *":i386 "* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    "${sudo[@]}" dpkg --add-architecture i386
+fi
 if [ ${#missing[@]} -gt 0 ]; then
     echo "Installing: ${missing[*]}"
     "${sudo[@]}" apt-get update -qq

@@ -2,7 +2,8 @@
 # Builds everything and runs every test (installing what is missing first): the formatting, the
 # shell scripts (shellcheck) and the licence data, the core's tests unoptimised, the release
 # build's tests, the same under AddressSanitizer and UndefinedBehaviorSanitizer, a fixed-seed run
-# of each fuzz target, the Windows program, cross-built with MinGW-w64 and tested under Wine, the
+# of each fuzz target, the Windows programs (32- and 64-bit), cross-built with MinGW-w64 and
+# tested under 32- and 64-bit Wine, the
 # web page, built with Emscripten and tested under node and in Chromium, Firefox and WebKit, the
 # Debian package, and the release made of those builds. Warnings are errors in every build.
 set -euo pipefail
@@ -32,7 +33,8 @@ cmake --preset debug
 cmake --build --preset debug --target check_tests
 ctest --preset debug -R '^check\.'
 
-for preset in default asan fuzz windows web; do
+# The 32-bit Windows build comes before the 64-bit one, whose installer carries its program.
+for preset in default asan fuzz windows32 windows web; do
     echo "== $preset"
     start=$SECONDS
     cmake --preset "$preset"

@@ -7,7 +7,8 @@ version=$(sed -n 's/^project(terne VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 epoch=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
 cd build/release
 expected=$(printf '%s\n' SHA256SUMS "terne-$version-setup.exe" "terne-$version-web.zip" \
-    "terne-$version-win64.zip" "terne_$version-1_$(dpkg --print-architecture).deb" | LC_ALL=C sort)
+    "terne-$version-win64.zip" "terne-$version-win32.zip" "terne_$version-1_$(dpkg --print-architecture).deb" |
+    LC_ALL=C sort)
 diff -u <(echo "$expected") <(find . -mindepth 1 -printf "%P\n" | LC_ALL=C sort)
 sha256sum --check --strict --quiet SHA256SUMS
 for zip in *.zip; do

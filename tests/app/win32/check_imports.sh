@@ -1,7 +1,12 @@
 #!/bin/sh
-# Passes when a Windows executable imports system DLLs only, so that it runs on its own.
-# Usage: check_imports.sh OBJDUMP EXE
+# Passes when a Windows executable is of the format given, and imports system DLLs only, so that
+# it runs on its own. Usage: check_imports.sh OBJDUMP EXE FORMAT   (FORMAT: as `file` says it)
 set -eu
+format=$(file -b "$2")
+case $format in
+"$3"*) echo "$format" ;;
+*) echo "not a $3: $format" >&2; exit 1 ;;
+esac
 dlls=$("$1" -p "$2" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr '[:upper:]' '[:lower:]' | sort)
 echo "$dlls"
 [ -n "$dlls" ] || { echo "no imports found" >&2; exit 1; }

@@ -39,20 +39,21 @@ struct Search {
     HWND found = nullptr;
 };
 
+// A named callback, not a lambda: on 32-bit Windows it must use the system's calling convention.
+BOOL CALLBACK StopAtForm1(HWND hwnd, LPARAM lparam) {
+    auto* wanted = reinterpret_cast<Search*>(lparam);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(hwnd, &owner);
+    if (owner == wanted->process && IsWindowVisible(hwnd) && WindowText(hwnd) == L"Form1") {
+        wanted->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 HWND FindForm1(DWORD process) {
     Search search{process};
-    EnumWindows(
-        [](HWND hwnd, LPARAM lparam) -> BOOL {
-            auto* wanted = reinterpret_cast<Search*>(lparam);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(hwnd, &owner);
-            if (owner == wanted->process && IsWindowVisible(hwnd) && WindowText(hwnd) == L"Form1") {
-                wanted->found = hwnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    EnumWindows(StopAtForm1, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
@@ -313,6 +314,33 @@ TEST(TerneExeFile, CarriesTheItalianVersionRecord) {
     EXPECT_EQ(static_cast<const VS_FIXEDFILEINFO*>(fixed)->dwFileVersionMS, 0x00010000u);
 }
 
+// The processor the program is built for, from its file's PE header, as a manifest names it.
+std::string MachineOf(const std::wstring& path) {
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, 0, nullptr);
+    std::array<unsigned char, 4096> header{};
+    DWORD read = 0;
+    const bool ok =
+        file != INVALID_HANDLE_VALUE &&
+        ReadFile(file, header.data(), static_cast<DWORD>(header.size()), &read, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        CloseHandle(file);
+    }
+    const auto word = [&](std::size_t at) { return header[at] | header[at + 1] << 8; };
+    const std::size_t pe = word(0x3C) | static_cast<std::size_t>(word(0x3E)) << 16;
+    if (!ok || pe + 6 > read) {
+        return "unreadable";
+    }
+    switch (word(pe + 4)) {
+        case IMAGE_FILE_MACHINE_AMD64:
+            return "amd64";
+        case IMAGE_FILE_MACHINE_I386:
+            return "x86";
+        default:
+            return "other";
+    }
+}
+
 TEST(TerneExeFile, CarriesItsIconAndManifest) {
     const HMODULE module = LoadLibraryExW(
         ExePath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
@@ -325,6 +353,10 @@ TEST(TerneExeFile, CarriesItsIconAndManifest) {
           "1f676c76-80e1-4239-95bb-83d0f6d0da78", "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"}) {
         EXPECT_NE(manifest.find(part), std::string::npos) << part;
     }
+    // The program's own identity names its processor: the first of the manifest's architectures.
+    const std::string architecture = "processorArchitecture=\"" + MachineOf(ExePath()) + "\"";
+    EXPECT_EQ(manifest.find("processorArchitecture="), manifest.find(architecture)) << architecture;
+    EXPECT_NE(manifest.find(architecture), std::string::npos) << architecture;
     FreeLibrary(module);
 }
 

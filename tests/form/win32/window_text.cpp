@@ -42,22 +42,29 @@ SeenMessage ReadMessageBox(HWND box) {
     return seen;
 }
 
+namespace {
+
+struct BoxSearch {
+    HWND owner;
+    std::vector<HWND> found;
+};
+
+// A named callback, not a lambda: on 32-bit Windows it must use the system's calling convention.
+BOOL CALLBACK AddMessageBox(HWND hwnd, LPARAM lparam) {
+    auto* boxes = reinterpret_cast<BoxSearch*>(lparam);
+    if (ClassName(hwnd) == L"#32770" && GetWindow(hwnd, GW_OWNER) == boxes->owner &&
+        IsWindowVisible(hwnd)) {
+        boxes->found.push_back(hwnd);
+    }
+    return TRUE;
+}
+
+}  // namespace
+
 std::vector<HWND> MessageBoxesOf(HWND owner) {
-    struct Search {
-        HWND owner;
-        std::vector<HWND> found;
-    } search{owner, {}};
-    EnumThreadWindows(
-        GetWindowThreadProcessId(owner, nullptr),
-        [](HWND hwnd, LPARAM lparam) -> BOOL {
-            auto* boxes = reinterpret_cast<Search*>(lparam);
-            if (ClassName(hwnd) == L"#32770" && GetWindow(hwnd, GW_OWNER) == boxes->owner &&
-                IsWindowVisible(hwnd)) {
-                boxes->found.push_back(hwnd);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    BoxSearch search{owner, {}};
+    EnumThreadWindows(GetWindowThreadProcessId(owner, nullptr), AddMessageBox,
+                      reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
