@@ -1,13 +1,9 @@
-// The page around Form1, run in the page's head before the window is parsed: it fits the window
-// to the screen before its first layout, takes clicks from the start (one that comes before the
-// program is ready is answered once it is), gives the keys the desktop windows have, shows the
-// warning, keeps the boxes across Back, and says so when the program cannot run here. `Terne`
-// is what the program's Form1 calls; the module's script at the page's end fills `Module`.
-var Module = {};
-var Terne = (function () {
+// The window's behaviour in the page, run as soon as the window is parsed: the keys the desktop
+// windows have, undo within a box, the boxes kept across Back, the tooltips, the warning, the
+// verdict said to screen readers, and offline use. It adds to `Terne` what the program's Form1
+// calls (start.js began it, in the head).
+(function () {
   'use strict';
-  const root = document.documentElement;
-  root.dataset.script = '';  // the alert written for a page whose scripts cannot run goes
 
   function text(units) {  // unit for unit: a lone surrogate stays
     let out = '';
@@ -19,86 +15,6 @@ var Terne = (function () {
   const byId = (id) => document.getElementById(id);
   const box = (number) => byId('Text' + number);
   const boxes = () => Array.from(document.querySelectorAll('#Form1 input'));
-
-  // The style scales the window to the layout viewport's width, never up. It is given here, as a
-  // plain number, before the window is laid out: a phone's layout viewport widens to content that
-  // overflows it, and engines disagree on the trigonometry that would let the style do it alone.
-  function fit() {
-    root.style.setProperty('--viewport-width', String(root.clientWidth));
-  }
-  fit();
-  addEventListener('resize', fit);
-
-  // A page that cannot start says so, whatever the cause: no WebAssembly, a server that forbids
-  // compiling it, a module cut short or corrupted on its way.
-  let failed = false;
-  function fail() {
-    if (failed) {
-      return;
-    }
-    failed = true;
-    const alert = byId('Failure');
-    const said = alert.textContent;
-    alert.textContent = '';
-    root.dataset.failed = '';
-    setTimeout(() => { alert.textContent = said; }, 0);  // new text: a screen reader says it
-  }
-  Module.onAbort = fail;
-  addEventListener('load', () => {
-    if (!('compiled' in Module)) {
-      fail();  // the module's script never ran
-    }
-  });
-
-  // The browser's number format takes 20 to 70 ms to load the first time: asked for once the
-  // window has painted, while the module is still arriving.
-  let separator = null;
-  function readSeparator() {
-    if (separator === null) {
-      separator = '.';
-      try {
-        const decimal = new Intl.NumberFormat().formatToParts(1.5).find((p) => p.type === 'decimal');
-        separator = decimal ? decimal.value : '.';
-      } catch (e) {
-        // no number format: the point
-      }
-    }
-    return separator;
-  }
-  requestAnimationFrame(() => setTimeout(readSeparator, 0));
-
-  // The program. A click before it is ready waits for it, in order, and runs once.
-  let ready = false;
-  const waiting = [];
-  Module.instantiateWasm = function (imports, receive) {
-    Module.compiled.then((module) => WebAssembly.instantiate(module, imports))
-      .then((instance) => receive(instance), fail);
-    return {};
-  };
-  Module.postRun = [function () {
-    ready = true;
-    root.dataset.ready = '';
-    performance.mark('terne-ready');  // read by the start-up benchmark
-    boxes().forEach((edit) => edit.value && Module._Form1_BoxChanged(Number(edit.id.slice(4))));
-    waiting.splice(0).forEach(run);
-    offline();
-  }];
-  function run(button) {
-    if (!failed) {
-      button.focus();  // where the focus goes back after a warning, in every browser
-      Module['_' + button.dataset.click]();
-    }
-  }
-  document.addEventListener('click', function (event) {
-    const button = event.target instanceof Element && event.target.closest('#Form1 button');
-    if (button) {
-      if (ready) {
-        run(button);
-      } else {
-        waiting.push(button);
-      }
-    }
-  });
 
   // Keys: Tab and Shift+Tab cycle the controls in the window's tab order, wrapping around, and a
   // key held down on a button clicks once, when it is pressed.
@@ -148,7 +64,7 @@ var Terne = (function () {
       history.texts.push(edit.value);
       history.redos = event.inputType === 'historyRedo' ? history.redos - 1 : 0;
     }
-    if (ready && edit instanceof HTMLInputElement) {
+    if (Terne.ready() && edit instanceof HTMLInputElement) {
       Module._Form1_BoxChanged(Number(edit.id.slice(4)));
     }
     keep();
@@ -198,7 +114,7 @@ var Terne = (function () {
     boxes().forEach((edit, i) => {
       if (!edit.value && Array.isArray(back) && typeof back[i] === 'string' && back[i]) {
         edit.value = back[i].slice(0, edit.maxLength);
-        if (ready) {
+        if (Terne.ready()) {
           Module._Form1_BoxChanged(i + 1);
         }
       }
@@ -210,7 +126,7 @@ var Terne = (function () {
       history.replaceState(null, '');
     }
   } else {
-    document.addEventListener('DOMContentLoaded', restore);
+    restore();
   }
   // WebKit empties boxes whose texts the browser may not keep as it brings back a page it kept.
   addEventListener('pageshow', (event) => event.persisted && setTimeout(restore, 0));
@@ -236,26 +152,23 @@ var Terne = (function () {
 
   // The warning: modal, its OK keeps the focus (a click elsewhere does not take it), and the
   // focus goes back where it was once it closes.
+  const warning = byId('Warning');
+  const ok = byId('WarningOK');
   let returnFocus = null;
   function warn(units) {
-    const warning = byId('Warning');
     returnFocus = document.activeElement;
     byId('WarningText').textContent = text(units);
     warning.showModal();
-    byId('WarningOK').focus();
+    ok.focus();
   }
-  document.addEventListener('DOMContentLoaded', function () {
-    const warning = byId('Warning');
-    const ok = byId('WarningOK');
-    ok.addEventListener('click', () => warning.close());
-    warning.addEventListener('mousedown', (event) => event.target !== ok && event.preventDefault());
-    warning.addEventListener('focus', () => ok.focus());
-    warning.addEventListener('close', function () {
-      if (returnFocus) {
-        returnFocus.focus();
-        returnFocus = null;
-      }
-    });
+  ok.addEventListener('click', () => warning.close());
+  warning.addEventListener('mousedown', (event) => event.target !== ok && event.preventDefault());
+  warning.addEventListener('focus', () => ok.focus());
+  warning.addEventListener('close', function () {
+    if (returnFocus) {
+      returnFocus.focus();
+      returnFocus = null;
+    }
   });
 
   // The verdict, said each time a click writes one, the same one again too.
@@ -276,6 +189,11 @@ var Terne = (function () {
     manifest.href = 'manifest.webmanifest';
     document.head.appendChild(manifest);
   }
+  // Once the program has started: the tooltips of boxes that came back, and offline use.
+  function started() {
+    boxes().forEach((edit) => edit.value && Module._Form1_BoxChanged(Number(edit.id.slice(4))));
+    offline();
+  }
   function offline() {
     if (served && 'serviceWorker' in navigator && window.isSecureContext) {
       const register = () => navigator.serviceWorker.register('sw.js', {updateViaCache: 'none'}).catch(() => {});
@@ -287,8 +205,8 @@ var Terne = (function () {
     }
   }
 
-  return {
-    box: box, write: write, tip: tip, warn: warn, announce: announce, fail: fail,
-    warningOpen: () => byId('Warning').open, separator: readSeparator,
-  };
+  Object.assign(Terne, {
+    box: box, write: write, tip: tip, warn: warn, announce: announce, started: started,
+    warningOpen: () => warning.open,
+  });
 })();

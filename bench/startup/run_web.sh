@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Start-up of the web page against a floor page, in headless Chromium: medians, requests, sizes.
+# Start-up of the web page on a slow phone against a one-line page (web_startup.py): first paint
+# and the first click answered, medians with their spread, and the bytes sent.
 # Usage: bench/startup/run_web.sh [RUNS]   (builds the page first)
 set -euo pipefail
 cd "$(dirname "$0")/../.."

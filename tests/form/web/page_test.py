@@ -63,7 +63,7 @@ def broken_copies(site, served):
     """Copies of the page that reach the browser damaged: its module corrupted on the way (still
     base64, no longer WebAssembly), and the page cut off halfway through its module. Returns
     {case: folder name}."""
-    changed_copy(site, served / "corrupted", lambda s: s.replace("atob('AGFzbQ", "atob('AGFzbA", 1))  # "\0asl"
+    changed_copy(site, served / "corrupted", lambda s: s.replace("'\\0asm", "'\\0asl", 1))
     page = (site / "index.html").read_text()
     start, end = module_script(page)
     shutil.copytree(site, served / "cut")
