@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Start-up of terne.exe against a bare Win32 window of the same size, alternating, under Wine on a
-# fresh Xvfb: medians and ratios.
-# Usage: bench/startup/run_wine.sh [RUNS]
+# Start-up of terne.exe under Wine on a fresh Xvfb, alternating with its floors: a window of the
+# same 26 controls as plain system child windows (floor_controls.exe), which is the floor of any
+# window of 26 controls under Wine, and a bare window of the same size (floor_window.exe).
+# Medians and ratios. Usage: bench/startup/run_wine.sh [RUNS]
 #   (after: cmake --preset windows-bench && cmake --build --preset windows-bench)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -12,12 +13,16 @@ tests/wine/session.sh start "$session" >/dev/null
 trap 'tests/wine/session.sh stop "$session" >/dev/null' EXIT
 export TERNE_WINE_SESSION=$session
 
-out=$(cmake/wine.sh "$build/bench/time_to_idle.exe" "$runs" \
-    "Z:$PWD/$build/app/win32/terne.exe" "Z:$PWD/$build/bench/floor_window.exe" | tr -d "\r")
-read -r _ t_terne m_terne <<<"$(sed -n 1p <<<"$out")"
-read -r _ t_floor m_floor <<<"$(sed -n 2p <<<"$out")"
-printf '%-34s %10s %10s %7s\n' "median of $runs runs, under Wine" terne.exe floor ratio
-printf '%-34s %10.1f %10.1f %7.2f\n' "CreateProcess to idle (ms)" "$t_terne" "$t_floor" \
-    "$(echo "$t_terne / $t_floor" | bc -l)"
-printf '%-34s %10d %10d %7.2f\n' "peak working set (KiB)" "$m_terne" "$m_floor" \
-    "$(echo "$m_terne / $m_floor" | bc -l)"
+compare() {  # compare NAME_A PROGRAM_A NAME_B PROGRAM_B
+    local out t_a m_a t_b m_b
+    out=$(cmake/wine.sh "$build/bench/time_to_idle.exe" "$runs" "Z:$PWD/$2" "Z:$PWD/$4" | tr -d "\r")
+    read -r _ t_a m_a <<<"$(sed -n 1p <<<"$out")"
+    read -r _ t_b m_b <<<"$(sed -n 2p <<<"$out")"
+    printf '%-34s %14s %14s %7s\n' "median of $runs runs, under Wine" "$1" "$3" ratio
+    printf '%-34s %14.1f %14.1f %7.2f\n' "CreateProcess to idle (ms)" "$t_a" "$t_b" \
+        "$(echo "$t_a / $t_b" | bc -l)"
+    printf '%-34s %14d %14d %7.2f\n' "peak working set (KiB)" "$m_a" "$m_b" \
+        "$(echo "$m_a / $m_b" | bc -l)"
+}
+compare terne.exe "$build/app/win32/terne.exe" "26 controls" "$build/bench/floor_controls.exe"
+compare "26 controls" "$build/bench/floor_controls.exe" "bare window" "$build/bench/floor_window.exe"

@@ -18,6 +18,9 @@ namespace {
 
 constexpr wchar_t kWindowClass[] = L"" TERNE_WINDOW_CLASS;
 constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+// From a box to the window, the pointer's first move over it: lParam as WM_MOUSEMOVE's, wParam
+// the box.
+constexpr UINT kPointerOverBox = WM_APP + 1;
 
 [[noreturn]] void Fail(const std::string& what) {
     throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), what);
@@ -49,6 +52,9 @@ LRESULT CALLBACK EntryBoxProc(HWND edit, UINT message, WPARAM wparam, LPARAM lpa
                                            reinterpret_cast<LPARAM>(cut.c_str()));
                 }
             }
+            break;
+        case WM_MOUSEMOVE:
+            SendMessageW(GetParent(edit), kPointerOverBox, reinterpret_cast<WPARAM>(edit), lparam);
             break;
         case WM_KILLFOCUS: {
             const LRESULT result = DefSubclassProc(edit, message, wparam, lparam);
@@ -176,14 +182,18 @@ void Form1::CreateControls() {
         SetWindowPos(controls_[row], HWND_BOTTOM, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
+}
 
-    // One tooltip for every box; it asks the window for its text each time it is to show.
-    tooltip_ =
-        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                        WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                        CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance, nullptr);
+// One tooltip for every box; it asks the window for its text each time it is to show. It is made
+// when the pointer first comes over a box: under Wine a popup window and its twelve tools took a
+// sixth of the start-up.
+void Form1::CreateToolTip() {
+    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                               WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
     if (tooltip_ == nullptr) {
-        Fail("CreateWindowExW tooltip");
+        return;  // no tooltip: the boxes still work, and the next move tries again
     }
     for (std::size_t row = 0; row < kControls.size(); ++row) {
         if (kControls[row].kind() == ControlKind::TextBox) {
@@ -311,9 +321,18 @@ LRESULT Form1::HandleMessage(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpar
                 return answer;
             }
             break;
+        case kPointerOverBox:
+            if (tooltip_ == nullptr) {
+                CreateToolTip();
+                // The move that brought it, as the tooltip would have seen it.
+                MSG move{reinterpret_cast<HWND>(wparam), WM_MOUSEMOVE, 0, lparam, 0, {}};
+                SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
+            }
+            return 0;
         case WM_NOTIFY: {
             auto* info = reinterpret_cast<NMTTDISPINFOW*>(lparam);
-            if (info->hdr.hwndFrom == tooltip_ && info->hdr.code == TTN_GETDISPINFOW) {
+            if (tooltip_ != nullptr && info->hdr.hwndFrom == tooltip_ &&
+                info->hdr.code == TTN_GETDISPINFOW) {
                 const auto edit = reinterpret_cast<HWND>(info->hdr.idFrom);
                 const std::wstring text = TextOf(edit);
                 const std::u16string tip =

@@ -30,7 +30,8 @@ class Form1 : public FormSurface {
 
     HWND hwnd() const { return hwnd_; }
     HWND control(std::size_t row) const { return controls_[row]; }
-    // The tooltip that shows a box's whole text where it does not fit.
+    // The tooltip that shows a box's whole text where it does not fit; none until the pointer
+    // first comes over a box.
     HWND tooltip() const { return tooltip_; }
     HWND box(TextBox box) const { return controls_[RowOf(box)]; }
     int dpi() const { return dpi_; }
@@ -48,6 +49,7 @@ class Form1 : public FormSurface {
                                        LPARAM lparam) noexcept;
     LRESULT HandleMessage(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
     void CreateControls();
+    void CreateToolTip();
     // Positions, sizes and fonts at `dpi`.
     void LayOut(int dpi);
     // The row of one of the window's controls, or kControls.size().

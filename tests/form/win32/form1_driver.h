@@ -98,6 +98,7 @@ class Form1Driver : public Form1Test, public WindowDriver {
     }
     // Asked as the tooltip asks the window, when the pointer rests on the box.
     std::string Tip(std::string_view box) const override {
+        SendMessageW(control(box), WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));  // the pointer comes
         NMTTDISPINFOW info{};
         info.hdr.hwndFrom = form_->tooltip();
         info.hdr.idFrom = reinterpret_cast<UINT_PTR>(control(box));

@@ -20,7 +20,16 @@ TEST_F(Form1Test, HasItsCaptionAndIcons) {
     EXPECT_EQ(WindowText(form_->hwnd()), L"Form1");
     EXPECT_NE(GetClassLongPtrW(form_->hwnd(), GCLP_HICON), 0);
     EXPECT_NE(GetClassLongPtrW(form_->hwnd(), GCLP_HICONSM), 0);
+}
+
+TEST_F(Form1Test, MakesItsToolTipForEveryBoxWhenThePointerFirstComes) {
+    EXPECT_EQ(form_->tooltip(), nullptr);
+    SendMessageW(form_->box(Text9), WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+    ASSERT_NE(form_->tooltip(), nullptr);
     EXPECT_EQ(SendMessageW(form_->tooltip(), TTM_GETTOOLCOUNT, 0, 0), kTextBoxCount);
+    const HWND made = form_->tooltip();
+    SendMessageW(form_->box(Text1), WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+    EXPECT_EQ(form_->tooltip(), made);  // once
 }
 
 // What every window must do, from the shared list.
