@@ -70,8 +70,9 @@ std::size_t Decode(std::string_view bytes, std::size_t i, char32_t& code) {
     return 0;
 }
 
-// The first `length` units of `text`, one fewer where the cut would split a surrogate pair.
-std::u16string_view CutBetweenCharacters(std::u16string_view text, std::size_t length) {
+}  // namespace
+
+std::u16string_view CutToLength(std::u16string_view text, std::size_t length) {
     if (text.size() <= length) {
         return text;
     }
@@ -80,8 +81,6 @@ std::u16string_view CutBetweenCharacters(std::u16string_view text, std::size_t l
     }
     return text.substr(0, length);
 }
-
-}  // namespace
 
 std::string BoxBytes(std::u16string_view text) {
     std::string out;
@@ -116,12 +115,12 @@ std::u16string BoxUtf16(std::string_view bytes) {
 }
 
 std::u16string_view CutToBoxLength(std::u16string_view text) {
-    return CutBetweenCharacters(text, kMaxBoxLength);
+    return CutToLength(text, kMaxBoxLength);
 }
 
 std::u16string ToolTipText(std::u16string_view text) {
     if (text.size() <= kToolTipLength) {
         return std::u16string(text);
     }
-    return std::u16string(CutBetweenCharacters(text, kToolTipLength)) + u"\u2026";
+    return std::u16string(CutToLength(text, kToolTipLength)) + u"\u2026";
 }

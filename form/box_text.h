@@ -1,7 +1,7 @@
 // The bytes of a text box's text, and back: the boxes hold UTF-16, the commands take UTF-8.
 // One name for each form a box's text takes, in every layer: BoxBytes (the commands' UTF-8, from
-// any of the others), BoxUtf16 (here), BoxQString (form/qt/box_string.h), BoxWide
-// (form/win32/wide_text.h).
+// any of the others), BoxUtf16 (here, and the web page's units, form/web/form1.cpp), BoxQString
+// (form/qt/box_string.h), BoxWide (form/win32/wide_text.h).
 #pragma once
 
 #include <cstddef>
@@ -17,8 +17,10 @@ std::string BoxBytes(std::u16string_view text);
 // The inverse; a byte sequence that is neither UTF-8 nor a surrogate's form becomes U+FFFD.
 std::u16string BoxUtf16(std::string_view bytes);
 
-// A text as a box holds it: cut after kMaxBoxLength units, as a paste into the box is cut, and
-// never between the two halves of a surrogate pair (a pair straddling the limit goes whole).
+// The first `length` units of `text`, one fewer where the cut would split a surrogate pair: a
+// pair straddling the cut goes whole. What a paste into a box with `length` units of room keeps.
+std::u16string_view CutToLength(std::u16string_view text, std::size_t length);
+// A text as a box holds it, in every window, whoever writes it: cut at kMaxBoxLength units.
 std::u16string_view CutToBoxLength(std::u16string_view text);
 
 // How much of a box's text its tooltip shows: a box holds 1,000 characters, more than one line

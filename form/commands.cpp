@@ -1,4 +1,4 @@
-// The buttons' commands, dispatched from the control table's Command.
+// The buttons' handlers, one click at a time.
 #include "form/commands.h"
 
 #include <utility>
@@ -9,7 +9,8 @@
 Commands::Commands(FormSurface& surface, std::string decimal_separator)
     : surface_(surface), decimal_separator_(std::move(decimal_separator)) {}
 
-void Commands::Run(Command command) {
+template <typename Work>
+void Commands::RunAlone(Work work) {
     if (running_) {
         return;
     }
@@ -18,14 +19,13 @@ void Commands::Run(Command command) {
         bool& running;
         ~Done() { running = false; }
     } done{running_};
-    switch (command) {
-        case Command::ClearAll:
-            ClearAll(surface_);
-            break;
-        case Command::TripleCheck:
-            TripleCheck(surface_, decimal_separator_);
-            break;
-        case Command::None:
-            break;
-    }
+    work();
+}
+
+void Commands::Command1_Click() {
+    RunAlone([this] { ClearAll(surface_); });
+}
+
+void Commands::Command2_Click() {
+    RunAlone([this] { TripleCheck(surface_, decimal_separator_); });
 }

@@ -1,7 +1,7 @@
 // Names of the controls as the toolkits know them, and the verdict row as a sentence.
 #include "form/control_table.h"
 
-std::string ObjectName(const ControlSpec& control) {
+std::string ObjectName(const ControlRow& control) {
     std::string name(control.name);
     if (control.index != kNoIndex) {
         name += '(' + std::to_string(control.index) + ')';
@@ -10,9 +10,9 @@ std::string ObjectName(const ControlSpec& control) {
 }
 
 std::string VerdictSentence(std::string_view verdict) {
-    const ControlSpec& verdict_box = kControls[RowOf(TextBox::Text12)];
+    const ControlRow& verdict_box = kControls[RowOf(TextBox::Text12)];
     std::string sentence;
-    for (const ControlSpec& control : kControls) {
+    for (const ControlRow& control : kControls) {
         if (control.top == verdict_box.top) {
             sentence += sentence.empty() ? "" : " ";
             sentence += &control == &verdict_box ? verdict : control.caption;

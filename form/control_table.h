@@ -1,5 +1,5 @@
-// The window's 26 controls as data: what each one is, shows, does, and where it sits. Both
-// windows are built from this table and nothing else.
+// The window's 26 controls as data: what each one is, shows, does, and where it sits. Every
+// window (Qt, Win32, the web page) is built from this table and nothing else.
 #pragma once
 
 #include <algorithm>
@@ -48,7 +48,7 @@ inline constexpr double kDefaultFont = 0;  // the window's font
 inline constexpr std::optional<Rgb> kDefaultColour = std::nullopt;
 
 // Positions and sizes are in twips (1/1440 inch) from the client area's top-left corner.
-struct ControlSpec {
+struct ControlRow {
     std::string_view name;
     int index;
     Role role;
@@ -64,7 +64,7 @@ struct ControlSpec {
     constexpr ControlKind kind() const { return role.kind; }
 };
 
-struct WindowSpec {
+struct WindowSettings {
     std::string_view caption;
     int client_width, client_height;  // twips
     Rgb background;
@@ -75,10 +75,10 @@ struct WindowSpec {
 // The title of the warning box, and the program's name wherever the system shows one.
 inline constexpr std::string_view kApplicationTitle = "Terne pitagoriche";
 
-inline constexpr WindowSpec kForm1 = {"Form1", 7170, 4980, kWhite, "MS Sans Serif", 8.25};
+inline constexpr WindowSettings kForm1 = {"Form1", 7170, 4980, kWhite, "MS Sans Serif", 8.25};
 
 // The size of a control's font: its own, or the window's.
-constexpr double FontPoints(const ControlSpec& control) {
+constexpr double FontPoints(const ControlRow& control) {
     return control.font_points == kDefaultFont ? kForm1.font_points : control.font_points;
 }
 
@@ -98,9 +98,9 @@ inline constexpr std::string_view kLargestAndPoint =
 
 // Row by row as the controls appear on screen, left to right: the reading order.
 // clang-format off
-inline constexpr std::array<ControlSpec, 26> kControls = [] {
+inline constexpr std::array<ControlRow, 26> kControls = [] {
     using namespace control_table_detail;
-    return std::array<ControlSpec, 26>{{
+    return std::array<ControlRow, 26>{{
 //   name        index     role                          caption                     left  top   width height font pt       text colour     tab
     {"Label1",   kNoIndex, Label(),                      "TERNE PITAGORICHE",        2280, 240,  3135, 375, 13.5,         kBlue,          1, "", ""},
     {"Label2",   kNoIndex, Label(),                      "Inserisci una terna",      2760, 720,  2055, 375, 12,           kDefaultColour, 0, "", ""},
@@ -149,7 +149,7 @@ inline constexpr std::array<ControlSpec, 26> kControls = [] {
 // How many controls take the focus.
 inline constexpr std::size_t kFocusableCount = [] {
     std::size_t count = 0;
-    for (const ControlSpec& row : kControls) {
+    for (const ControlRow& row : kControls) {
         count += row.role.focusable();
     }
     return count;
@@ -186,7 +186,7 @@ constexpr std::size_t RowNamed(std::string_view object_name) {
 
 // The order in which the window's description lists, and the window creates, its controls: a
 // later label is drawn above an earlier one it overlaps (Label9 above Label11).
-inline constexpr std::array<ControlName, kControls.size()> kCreationList = {{
+inline constexpr std::array<ControlName, kControls.size()> kCreationNames = {{
     {"Text11"}, {"Text10"}, {"Text9"},     {"Text8"},   {"Command1"},  {"Text12"},
     {"Text6"},  {"Text7"},  {"Text5"},     {"Text4"},   {"Command2"},  {"Text3"},
     {"Text2"},  {"Text1"},  {"Label11"},   {"Label10"}, {"Label9"},    {"Label8"},
@@ -197,8 +197,8 @@ inline constexpr std::array<ControlName, kControls.size()> kCreationList = {{
 // Row numbers (into kControls) in the order the controls are created.
 inline constexpr std::array<std::size_t, kControls.size()> kCreationOrder = [] {
     std::array<std::size_t, kControls.size()> order{};
-    for (std::size_t i = 0; i < kCreationList.size(); ++i) {
-        order.at(i) = RowNamed(kCreationList[i]);
+    for (std::size_t i = 0; i < kCreationNames.size(); ++i) {
+        order.at(i) = RowNamed(kCreationNames[i]);
     }
     return order;
 }();
@@ -253,11 +253,11 @@ constexpr std::size_t RowOf(TextBox box) {
 
 // Whether a row is an exponent: a label drawn over a text box, as the small "2"s at the upper
 // right of the power row's boxes are. Read on its own, it means nothing.
-constexpr bool IsExponent(const ControlSpec& control) {
+constexpr bool IsExponent(const ControlRow& control) {
     if (control.kind() != ControlKind::Label) {
         return false;
     }
-    return std::any_of(kControls.begin(), kControls.end(), [&](const ControlSpec& box) {
+    return std::any_of(kControls.begin(), kControls.end(), [&](const ControlRow& box) {
         return box.kind() == ControlKind::TextBox && control.left < box.left + box.width &&
                box.left < control.left + control.width && control.top < box.top + box.height &&
                box.top < control.top + control.height;
@@ -268,7 +268,7 @@ constexpr bool IsExponent(const ControlSpec& control) {
 std::string VerdictSentence(std::string_view verdict);
 
 // "Label3(0)" for a member of a control array, the plain name otherwise.
-std::string ObjectName(const ControlSpec& control);
+std::string ObjectName(const ControlRow& control);
 
 // Twips to pixels at `dpi` dots per inch, rounded to the nearest pixel (15 twips a pixel at 96).
 constexpr int ToPixels(int twips, int dpi) {
@@ -298,7 +298,7 @@ constexpr bool NameIsBox(std::string_view name, TextBox box) {
 constexpr bool TableIsSound() {
     int boxes = 0, focusable = 0;
     std::array<bool, kControls.size()> created{};
-    for (const ControlName& control : kCreationList) {
+    for (const ControlName& control : kCreationNames) {
         const std::size_t row = RowNamed(control);
         if (row == kControls.size() || created[row]) {
             return false;
@@ -307,7 +307,7 @@ constexpr bool TableIsSound() {
     }
     std::array<bool, 64> tab_taken{};
     std::array<int, 3> commands{};
-    for (const ControlSpec& row : kControls) {
+    for (const ControlRow& row : kControls) {
         const Role role = row.role;
         if (role.box.has_value() != (role.kind == ControlKind::TextBox)) {
             return false;

@@ -13,7 +13,7 @@
     return out;
   }
   const byId = (id) => document.getElementById(id);
-  const box = (number) => byId('Text' + number);
+  const control = (row) => byId('Form1').children[row];
   const boxes = () => Array.from(document.querySelectorAll('#Form1 input'));
 
   // Keys: Tab and Shift+Tab cycle the controls in the window's tab order, wrapping around, and a
@@ -65,7 +65,7 @@
       history.redos = event.inputType === 'historyRedo' ? history.redos - 1 : 0;
     }
     if (Terne.ready() && edit instanceof HTMLInputElement) {
-      Module._Form1_BoxChanged(Number(edit.id.slice(4)));
+      Module._Form1_RefreshTip(Terne.rowOf(edit));
     }
     keep();
   }, true);
@@ -115,7 +115,7 @@
       if (!edit.value && Array.isArray(back) && typeof back[i] === 'string' && back[i]) {
         edit.value = back[i].slice(0, edit.maxLength);
         if (Terne.ready()) {
-          Module._Form1_BoxChanged(i + 1);
+          Module._Form1_RefreshTip(Terne.rowOf(edit));
         }
       }
     });
@@ -191,7 +191,7 @@
   }
   // Once the program has started: the tooltips of boxes that came back, and offline use.
   function started() {
-    boxes().forEach((edit) => edit.value && Module._Form1_BoxChanged(Number(edit.id.slice(4))));
+    boxes().forEach((edit) => edit.value && Module._Form1_RefreshTip(Terne.rowOf(edit)));
     offline();
   }
   function offline() {
@@ -206,7 +206,7 @@
   }
 
   Object.assign(Terne, {
-    box: box, write: write, tip: tip, warn: warn, announce: announce, started: started,
+    control: control, write: write, tip: tip, warn: warn, announce: announce, started: started,
     warningOpen: () => warning.open,
   });
 })();

@@ -71,10 +71,12 @@ var Terne = (function () {
     Terne.started();
     waiting.splice(0).forEach(run);
   }];
+  // The window's elements are the table's controls, in its order: a control is its row.
+  const rowOf = (control) => Array.prototype.indexOf.call(control.parentElement.children, control);
   function run(button) {
     if (!failed) {
       button.focus();  // where the focus goes back after a warning, in every browser
-      Module['_' + button.dataset.click]();
+      Module._Form1_Click(rowOf(button));
     }
   }
   document.addEventListener('click', function (event) {
@@ -88,5 +90,5 @@ var Terne = (function () {
     }
   });
 
-  return {fail: fail, separator: readSeparator, ready: () => ready};
+  return {fail: fail, separator: readSeparator, ready: () => ready, rowOf: rowOf};
 })();

@@ -19,7 +19,7 @@ constexpr std::string_view kCannotRun =
     "Impossibile: il programma non può funzionare in questo browser. Aggiornalo, oppure apri la "
     "pagina con un altro browser.";
 
-std::string Id(const ControlSpec& control) {
+std::string Id(const ControlRow& control) {
     return control.index == kNoIndex
                ? std::string(control.name)
                : std::string(control.name) + "_" + std::to_string(control.index);
@@ -52,13 +52,13 @@ std::string Escaped(std::string_view text) {
 }
 
 // The labels whose captions hold a part of a box's description ("a; b"): what the box's hints are.
-std::string DescribedBy(const ControlSpec& box) {
+std::string DescribedBy(const ControlRow& box) {
     std::string ids;
     std::string_view rest = box.accessible_description;
     while (!rest.empty()) {
         const std::size_t end = rest.find("; ");
         const std::string_view part = rest.substr(0, end);
-        for (const ControlSpec& label : kControls) {
+        for (const ControlRow& label : kControls) {
             if (label.kind() == ControlKind::Label &&
                 label.caption.find(part) != std::string_view::npos) {
                 ids += (ids.empty() ? "" : " ") + Id(label);
@@ -76,7 +76,7 @@ void WriteMarkup() {
     }
     std::string html = "<p id=\"Failure\" role=\"alert\">" + Escaped(kCannotRun) +
                        "</p>\n<main id=\"Form1\" data-cycle=\"" + cycle + "\">\n";
-    for (const ControlSpec& control : kControls) {
+    for (const ControlRow& control : kControls) {
         std::string common =
             "id=\"" + Id(control) + "\" data-name=\"" + Escaped(ObjectName(control)) + "\"";
         if (control.role.focusable()) {
@@ -113,8 +113,7 @@ void WriteMarkup() {
                 break;
             }
             case ControlKind::Button:
-                html += "<button " + common + " type=\"button\" data-click=\"" +
-                        std::string(control.name) + "_Click\">" + Escaped(control.caption) +
+                html += "<button " + common + " type=\"button\">" + Escaped(control.caption) +
                         "</button>\n";
                 break;
         }
@@ -157,7 +156,7 @@ void WriteStyle() {
         depth[kStackingOrder[i]] = static_cast<int>(kStackingOrder.size() - i);
     }
     for (std::size_t row = 0; row < kControls.size(); ++row) {
-        const ControlSpec& control = kControls[row];
+        const ControlRow& control = kControls[row];
         const int font = FontPixels(FontPoints(control), 96);
         css += "#Form1>#" + Id(control) + "{left:" + Px(control.left) + ";top:" + Px(control.top) +
                ";width:" + Px(control.width) + ";height:" + Px(control.height) +

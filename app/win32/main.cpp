@@ -7,6 +7,7 @@
 #include <exception>
 #include <string>
 
+#include "app/win32/message_loop.h"
 #include "form/win32/form1.h"
 #include "form/win32/wide_text.h"
 

@@ -18,7 +18,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Painted: Qt flushes the whole window at once, and both windows measured have a white
+// Painted: Qt flushes the whole window at once, and both programs measured have a white
 // background, so the first image that is mostly white is the first painted frame.
 bool IsPainted(xcb_connection_t* x, xcb_window_t window) {
     auto* geometry = xcb_get_geometry_reply(x, xcb_get_geometry(x, window), nullptr);

@@ -1,4 +1,5 @@
-// A box's QString as the commands' bytes, and back.
+// A box's QString as the commands' bytes, and back, and as the UTF-16 units the window's rules
+// take (form/box_text.h).
 #pragma once
 
 #include <QString>
@@ -8,9 +9,12 @@
 
 #include "form/box_text.h"
 
+inline std::u16string_view Units(const QString& text) {
+    return {QStringView(text).utf16(), static_cast<std::size_t>(text.size())};
+}
+
 inline std::string BoxBytes(const QString& text) {
-    return BoxBytes(
-        std::u16string_view(QStringView(text).utf16(), static_cast<std::size_t>(text.size())));
+    return BoxBytes(Units(text));
 }
 
 inline QString BoxQString(std::string_view bytes) {

@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "form/box_text.h"
+#include "form/qt/box_string.h"
 
 namespace {
 
@@ -51,8 +52,7 @@ QString EntryBox::OverflowTip() const {
     if (fontMetrics().horizontalAdvance(text) <= room) {
         return {};
     }
-    const std::u16string tip =
-        ToolTipText({QStringView(text).utf16(), static_cast<std::size_t>(text.size())});
+    const std::u16string tip = ToolTipText(Units(text));
     return QString(reinterpret_cast<const QChar*>(tip.data()), static_cast<qsizetype>(tip.size()));
 }
 
@@ -81,7 +81,7 @@ void EntryBox::focusOutEvent(QFocusEvent* event) {
 
 void EntryBox::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Paste) && !isReadOnly()) {
-        PasteCut(QClipboard::Clipboard);
+        PasteWithinLimit(QClipboard::Clipboard);
         return;
     }
     QLineEdit::keyPressEvent(event);
@@ -92,7 +92,7 @@ void EntryBox::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::MiddleButton && !isReadOnly() &&
         QGuiApplication::clipboard()->supportsSelection()) {
         deselect();
-        PasteCut(QClipboard::Selection);
+        PasteWithinLimit(QClipboard::Selection);
         return;
     }
     QLineEdit::mouseReleaseEvent(event);
@@ -102,16 +102,17 @@ void EntryBox::contextMenuEvent(QContextMenuEvent* event) {
     const std::unique_ptr<QMenu> menu(createStandardContextMenu());
     if (QAction* paste = FindPasteAction(*menu)) {
         disconnect(paste, &QAction::triggered, nullptr, nullptr);
-        connect(paste, &QAction::triggered, this, [this] { PasteCut(QClipboard::Clipboard); });
+        connect(paste, &QAction::triggered, this,
+                [this] { PasteWithinLimit(QClipboard::Clipboard); });
     }
     menu->exec(event->globalPos());
 }
 
-void EntryBox::PasteCut(QClipboard::Mode mode) {
+void EntryBox::PasteWithinLimit(QClipboard::Mode mode) {
     const QString clip = QGuiApplication::clipboard()->text(mode);
     if (clip.isEmpty() && !hasSelectedText()) {
         return;
     }
-    const qsizetype room = maxLength() - text().size() + selectedText().size();
-    insert(clip.left(room));
+    const auto room = static_cast<std::size_t>(maxLength() - text().size() + selectedText().size());
+    insert(clip.left(static_cast<qsizetype>(CutToLength(Units(clip), room).size())));
 }

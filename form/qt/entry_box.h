@@ -25,5 +25,5 @@ class EntryBox : public QLineEdit {
     void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
-    void PasteCut(QClipboard::Mode mode);
+    void PasteWithinLimit(QClipboard::Mode mode);
 };

@@ -49,7 +49,7 @@ void SetColour(QWidget* widget, QPalette::ColorRole role, Rgb colour) {
     widget->setPalette(palette);
 }
 
-QWidget* CreateControl(const ControlSpec& row, QWidget* parent) {
+QWidget* CreateControl(const ControlRow& row, QWidget* parent) {
     QWidget* widget = nullptr;
     switch (row.kind()) {
         case ControlKind::Label: {
@@ -155,21 +155,12 @@ Form1::Form1(std::string decimal_separator, QWidget* parent)
     }
 
     for (std::size_t row = 0; row < kControls.size(); ++row) {
-        const Role role = kControls[row].role;
-        if (role.box) {
-            text_boxes_[BoxIndex(*role.box)] = static_cast<QLineEdit*>(controls_[row]);
+        if (const std::optional<TextBox> box = kControls[row].role.box) {
+            text_boxes_[BoxIndex(*box)] = static_cast<QLineEdit*>(controls_[row]);
         }
-        switch (role.command) {
-            case Command::ClearAll:
-                connect(static_cast<QPushButton*>(controls_[row]), &QPushButton::clicked, this,
-                        &Form1::Command1_Click);
-                break;
-            case Command::TripleCheck:
-                connect(static_cast<QPushButton*>(controls_[row]), &QPushButton::clicked, this,
-                        &Form1::Command2_Click);
-                break;
-            case Command::None:
-                break;
+        if (const ClickHandler handler = HandlerOf(row)) {
+            connect(static_cast<QPushButton*>(controls_[row]), &QPushButton::clicked, this,
+                    [this, handler] { (commands_.*handler)(); });
         }
     }
 
@@ -186,7 +177,9 @@ std::string Form1::GetText(TextBox box) const {
 
 void Form1::SetText(TextBox box, std::string_view text) {
     QLineEdit* edit = this->box(box);
-    edit->setText(BoxQString(text));
+    // Cut here, between characters: the box itself would cut at its limit wherever it falls.
+    const QString whole = BoxQString(text);
+    edit->setText(whole.left(static_cast<qsizetype>(CutToBoxLength(Units(whole)).size())));
     edit->setCursorPosition(0);  // a long text shows its beginning, not its tail
 }
 
@@ -212,12 +205,4 @@ void Form1::ShowMessage(std::string_view prompt) {
         grid->addItem(new QSpacerItem(width, 0), grid->rowCount(), 0, 1, grid->columnCount());
     }
     message.exec();
-}
-
-void Form1::Command1_Click() {
-    commands_.Run(Command::ClearAll);
-}
-
-void Form1::Command2_Click() {
-    commands_.Run(Command::TripleCheck);
 }

@@ -29,10 +29,6 @@ class Form1 : public QWidget, public FormSurface {
     void SetText(TextBox box, std::string_view text) override;
     void ShowMessage(std::string_view prompt) override;
 
-  private slots:
-    void Command1_Click();
-    void Command2_Click();
-
   private:
     QLineEdit* box(TextBox box) const;
 

@@ -215,7 +215,7 @@ class WindowObject final : public Forwarding {
 // A box: the system's edit object, with the table's name and hint.
 class BoxObject final : public Forwarding {
   public:
-    BoxObject(IAccessible* inner, const ControlSpec& entry) : Forwarding(inner), entry_(entry) {}
+    BoxObject(IAccessible* inner, const ControlRow& entry) : Forwarding(inner), entry_(entry) {}
 
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
         return IsSelf(child) ? Text(entry_.accessible_name, name)
@@ -227,7 +227,7 @@ class BoxObject final : public Forwarding {
     }
 
   private:
-    const ControlSpec& entry_;
+    const ControlRow& entry_;
 };
 
 // The system's object for the client area of `window`, wrapped by `wrap`, as WM_GETOBJECT's

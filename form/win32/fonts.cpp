@@ -75,7 +75,7 @@ GdiObject<HFONT> CreateTableFont(double points, int dpi) {
 // A caption is drawn from the label's top edge and cut at its bottom edge. Where a single line
 // of the font is taller than the label (the large "+" signs), centring that line puts the cut in
 // the font's empty leading instead of through the glyph.
-void CentreTallLine(HWND label, HFONT font, const ControlSpec& entry, int dpi) {
+void CentreTallLine(HWND label, HFONT font, const ControlRow& entry, int dpi) {
     const std::wstring caption = BoxWide(entry.caption);
     const HDC dc = GetDC(label);
     const HGDIOBJ previous = SelectObject(dc, font);

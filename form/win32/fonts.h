@@ -21,4 +21,4 @@ int WindowDpi(HWND hwnd);
 // std::system_error when the system makes none.
 GdiObject<HFONT> CreateTableFont(double points, int dpi);
 // Centres the caption of a label whose one line is taller than the label (see fonts.cpp).
-void CentreTallLine(HWND label, HFONT font, const ControlSpec& entry, int dpi);
+void CentreTallLine(HWND label, HFONT font, const ControlRow& entry, int dpi);

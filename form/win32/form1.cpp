@@ -1,5 +1,6 @@
-// Form1 on Windows: the window and its controls from the control table, its keys, its layout
-// at the window's DPI, and the two buttons' wiring.
+// Form1 on Windows: the window and its controls from the control table, its layout at the
+// window's DPI, its colours, its tooltip, and the two buttons' wiring. Its boxes are
+// entry_box.cpp's, its keys keys.cpp's, its screen-reader objects accessible.cpp's.
 #include "form/win32/form1.h"
 
 #include <commctrl.h>
@@ -10,6 +11,7 @@
 #include <utility>
 
 #include "form/win32/accessible.h"
+#include "form/win32/entry_box.h"
 #include "form/win32/fonts.h"
 #include "form/win32/keys.h"
 #include "form/win32/wide_text.h"
@@ -18,9 +20,6 @@ namespace {
 
 constexpr wchar_t kWindowClass[] = L"" TERNE_WINDOW_CLASS;
 constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-// From a box to the window, the pointer's first move over it: lParam as WM_MOUSEMOVE's, wParam
-// the box.
-constexpr UINT kPointerOverBox = WM_APP + 1;
 
 [[noreturn]] void Fail(const std::string& what) {
     throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), what);
@@ -28,69 +27,6 @@ constexpr UINT kPointerOverBox = WM_APP + 1;
 
 COLORREF ToColorRef(Rgb colour) {
     return RGB(colour.red, colour.green, colour.blue);
-}
-
-// What the window's edit boxes do beyond the system's: an edit box's limit holds for typing and
-// pastes, but not for WM_SETTEXT, which any program may send, so a longer text is cut there too;
-// and a box the focus leaves shows the beginning of its text ("1.5" with its tail in view would
-// read ".5").
-LRESULT CALLBACK EntryBoxProc(HWND edit, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
-                              DWORD_PTR row) {
-    switch (message) {
-        case WM_GETOBJECT:
-            if (const LRESULT answer = AnswerBoxObject(edit, row, wparam, lparam)) {
-                return answer;
-            }
-            break;
-        case WM_SETTEXT:
-            if (lparam != 0) {
-                const auto* text = reinterpret_cast<const wchar_t*>(lparam);
-                const wchar_t* const past_limit = text + kMaxBoxLength;
-                if (std::find(text, past_limit + 1, L'\0') > past_limit) {
-                    const std::wstring cut(text, past_limit);
-                    return DefSubclassProc(edit, message, wparam,
-                                           reinterpret_cast<LPARAM>(cut.c_str()));
-                }
-            }
-            break;
-        case WM_MOUSEMOVE:
-            SendMessageW(GetParent(edit), kPointerOverBox, reinterpret_cast<WPARAM>(edit), lparam);
-            break;
-        case WM_KILLFOCUS: {
-            const LRESULT result = DefSubclassProc(edit, message, wparam, lparam);
-            SendMessageW(edit, EM_SETSEL, 0, 0);
-            SendMessageW(edit, EM_SCROLLCARET, 0, 0);
-            return result;
-        }
-        case WM_NCDESTROY:
-            RemoveWindowSubclass(edit, EntryBoxProc, 0);
-            break;
-        default:
-            break;
-    }
-    return DefSubclassProc(edit, message, wparam, lparam);
-}
-
-// A window's whole text.
-std::wstring TextOf(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)), L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(window, text.data(), static_cast<int>(text.size()) + 1)));
-    return text;
-}
-
-// Whether an edit box's text is wider than the part of the box that shows it.
-bool Overflows(HWND edit, const std::wstring& text) {
-    RECT shown{};
-    SendMessageW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&shown));
-    const HDC dc = GetDC(edit);
-    const HGDIOBJ previous =
-        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(edit, WM_GETFONT, 0, 0)));
-    SIZE extent{};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-    SelectObject(dc, previous);
-    ReleaseDC(edit, dc);
-    return extent.cx > shown.right - shown.left;
 }
 
 }  // namespace
@@ -146,7 +82,7 @@ Form1::~Form1() {
 void Form1::CreateControls() {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     for (const std::size_t row : kCreationOrder) {
-        const ControlSpec& entry = kControls[row];
+        const ControlRow& entry = kControls[row];
         const wchar_t* window_class = L"STATIC";
         DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
         DWORD extended_style = 0;
@@ -172,8 +108,7 @@ void Form1::CreateControls() {
             Fail("CreateWindowExW " + ObjectName(entry));
         }
         if (entry.kind() == ControlKind::TextBox) {
-            SendMessageW(controls_[row], EM_SETLIMITTEXT, kMaxBoxLength, 0);
-            SetWindowSubclass(controls_[row], EntryBoxProc, 0, row);
+            MakeEntryBox(controls_[row], row);
         }
     }
 
@@ -219,14 +154,14 @@ void Form1::LayOut(int dpi) {
         }
         return nullptr;
     };
-    for (const ControlSpec& entry : kControls) {
+    for (const ControlRow& entry : kControls) {
         if (font_for(FontPoints(entry)) == nullptr) {
             by_size.emplace_back(FontPoints(entry), CreateTableFont(FontPoints(entry), dpi));
         }
     }
     dpi_ = dpi;
     for (std::size_t row = 0; row < kControls.size(); ++row) {
-        const ControlSpec& entry = kControls[row];
+        const ControlRow& entry = kControls[row];
         const HWND control = controls_[row];
         SetWindowPos(control, nullptr, ToPixels(entry.left, dpi), ToPixels(entry.top, dpi),
                      ToPixels(entry.width, dpi), ToPixels(entry.height, dpi),
@@ -288,126 +223,145 @@ LRESULT CALLBACK Form1::WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARA
 }
 
 LRESULT Form1::HandleMessage(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+    std::optional<LRESULT> handled;
     switch (message) {
-        case WM_COMMAND: {
-            const std::size_t row = RowOfWindow(reinterpret_cast<HWND>(lparam));
-            if (HIWORD(wparam) == BN_CLICKED && row < kControls.size()) {
-                switch (kControls[row].role.command) {
-                    case Command::ClearAll:
-                        Command1_Click();
-                        return 0;
-                    case Command::TripleCheck:
-                        Command2_Click();
-                        return 0;
-                    case Command::None:
-                        break;
-                }
-            }
+        case WM_COMMAND:
+            handled = OnCommand(wparam, lparam);
             break;
-        }
-        case WM_CTLCOLORSTATIC: {
-            const std::size_t row = RowOfWindow(reinterpret_cast<HWND>(lparam));
-            if (row < kControls.size() && kControls[row].kind() == ControlKind::Label) {
-                const auto dc = reinterpret_cast<HDC>(wparam);
-                const std::optional<Rgb> colour = kControls[row].text_colour;
-                SetTextColor(dc, colour ? ToColorRef(*colour) : GetSysColor(COLOR_WINDOWTEXT));
-                SetBkColor(dc, ToColorRef(kWhite));
-                return reinterpret_cast<LRESULT>(background_.get());
-            }
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLOREDIT:
+            handled =
+                OnColour(message, reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
             break;
-        }
         case WM_GETOBJECT:
             if (const LRESULT answer = AnswerWindowObject(hwnd_, controls_, wparam, lparam)) {
-                return answer;
+                handled = answer;
             }
             break;
         case kPointerOverBox:
-            if (tooltip_ == nullptr) {
-                CreateToolTip();
-                // The move that brought it, as the tooltip would have seen it.
-                MSG move{reinterpret_cast<HWND>(wparam), WM_MOUSEMOVE, 0, lparam, 0, {}};
-                SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
-            }
+            OnPointerOverBox(reinterpret_cast<HWND>(wparam), lparam);
             return 0;
-        case WM_NOTIFY: {
-            auto* info = reinterpret_cast<NMTTDISPINFOW*>(lparam);
-            if (tooltip_ != nullptr && info->hdr.hwndFrom == tooltip_ &&
-                info->hdr.code == TTN_GETDISPINFOW) {
-                const auto edit = reinterpret_cast<HWND>(info->hdr.idFrom);
-                const std::wstring text = TextOf(edit);
-                const std::u16string tip =
-                    Overflows(edit, text)
-                        ? ToolTipText(std::u16string_view(
-                              reinterpret_cast<const char16_t*>(text.data()), text.size()))
-                        : std::u16string();
-                tooltip_text_.assign(tip.begin(), tip.end());
-                info->lpszText = tooltip_text_.data();  // no text: no tooltip
-                return 0;
-            }
+        case WM_NOTIFY:
+            handled = OnNotify(reinterpret_cast<NMHDR*>(lparam));
             break;
-        }
-        case WM_CTLCOLOREDIT: {
-            const std::size_t row = RowOfWindow(reinterpret_cast<HWND>(lparam));
-            if (row < kControls.size() && kControls[row].text_colour) {
-                const auto dc = reinterpret_cast<HDC>(wparam);
-                SetTextColor(dc, ToColorRef(*kControls[row].text_colour));
-                SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-                return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
-            }
-            break;
-        }
-        case WM_ERASEBKGND: {
-            RECT client{};
-            GetClientRect(hwnd_, &client);
-            FillRect(reinterpret_cast<HDC>(wparam), &client, background_.get());
-            return 1;
-        }
+        case WM_ERASEBKGND:
+            return OnEraseBackground(reinterpret_cast<HDC>(wparam));
         case WM_ACTIVATE:
-            // Windows gives an activated window the focus itself; give it back to the control
-            // that had it, as a dialog does.
-            if (LOWORD(wparam) == WA_INACTIVE) {
-                const HWND focus = GetFocus();
-                if (RowOfWindow(focus) < kControls.size()) {
-                    saved_focus_ = focus;
-                }
-            } else if (HIWORD(wparam) == 0 && saved_focus_ != nullptr) {
-                SetFocus(saved_focus_);
-                return 0;
-            }
+            handled = OnActivate(wparam);
             break;
         case WM_SETFOCUS:
             if (saved_focus_ != nullptr) {
                 SetFocus(saved_focus_);
             }
             return 0;
-        case WM_DPICHANGED: {
-            // The system's rectangle first, which sets the frame for the new DPI; the layout
-            // then makes the client area exact.
-            const auto* suggested = reinterpret_cast<const RECT*>(lparam);
-            SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top,
-                         suggested->right - suggested->left, suggested->bottom - suggested->top,
-                         SWP_NOZORDER | SWP_NOACTIVATE);
-            try {
-                LayOut(HIWORD(wparam));
-            } catch (const std::system_error&) {
-                // No fonts for the new DPI: the window keeps the layout it has.
-            }
-            return 0;
-        }
+        case WM_DPICHANGED:
+            return OnDpiChanged(HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;
         case WM_NCDESTROY:
-            SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-            hwnd_ = nullptr;
-            controls_ = {};
-            saved_focus_ = nullptr;
-            tooltip_ = nullptr;
+            OnGone(hwnd);
             break;
         default:
             break;
     }
-    return DefWindowProcW(hwnd, message, wparam, lparam);
+    return handled ? *handled : DefWindowProcW(hwnd, message, wparam, lparam);
+}
+
+// A button's click runs the handler its row leads to.
+std::optional<LRESULT> Form1::OnCommand(WPARAM wparam, LPARAM lparam) {
+    const std::size_t row = RowOfWindow(reinterpret_cast<HWND>(lparam));
+    if (HIWORD(wparam) != BN_CLICKED || row == kControls.size()) {
+        return std::nullopt;
+    }
+    if (const ClickHandler handler = HandlerOf(row)) {
+        (commands_.*handler)();
+        return 0;
+    }
+    return std::nullopt;
+}
+
+// The labels on the window's white, each in the table's colour; a box in its own colour.
+std::optional<LRESULT> Form1::OnColour(UINT message, HDC dc, HWND control) {
+    const std::size_t row = RowOfWindow(control);
+    if (row == kControls.size()) {
+        return std::nullopt;
+    }
+    const std::optional<Rgb> colour = kControls[row].text_colour;
+    if (message == WM_CTLCOLORSTATIC && kControls[row].kind() == ControlKind::Label) {
+        SetTextColor(dc, colour ? ToColorRef(*colour) : GetSysColor(COLOR_WINDOWTEXT));
+        SetBkColor(dc, ToColorRef(kWhite));
+        return reinterpret_cast<LRESULT>(background_.get());
+    }
+    if (message == WM_CTLCOLOREDIT && colour) {
+        SetTextColor(dc, ToColorRef(*colour));
+        SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+    }
+    return std::nullopt;
+}
+
+// The tooltip asks for a box's text each time it is to show: none where the text fits.
+std::optional<LRESULT> Form1::OnNotify(NMHDR* header) {
+    if (tooltip_ == nullptr || header->hwndFrom != tooltip_ || header->code != TTN_GETDISPINFOW) {
+        return std::nullopt;
+    }
+    auto* info = reinterpret_cast<NMTTDISPINFOW*>(header);
+    tooltip_text_ = ToolTipOf(reinterpret_cast<HWND>(header->idFrom));
+    info->lpszText = tooltip_text_.data();  // no text: no tooltip
+    return 0;
+}
+
+// Windows gives an activated window the focus itself; give it back to the control that had it,
+// as a dialog does.
+std::optional<LRESULT> Form1::OnActivate(WPARAM wparam) {
+    if (LOWORD(wparam) == WA_INACTIVE) {
+        const HWND focus = GetFocus();
+        if (RowOfWindow(focus) < kControls.size()) {
+            saved_focus_ = focus;
+        }
+    } else if (HIWORD(wparam) == 0 && saved_focus_ != nullptr) {
+        SetFocus(saved_focus_);
+        return 0;
+    }
+    return std::nullopt;
+}
+
+// The system's rectangle first, which sets the frame for the new DPI; the layout then makes the
+// client area exact.
+LRESULT Form1::OnDpiChanged(int dpi, const RECT& suggested) {
+    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    try {
+        LayOut(dpi);
+    } catch (const std::system_error&) {
+        // No fonts for the new DPI: the window keeps the layout it has.
+    }
+    return 0;
+}
+
+LRESULT Form1::OnEraseBackground(HDC dc) {
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    FillRect(dc, &client, background_.get());
+    return 1;
+}
+
+void Form1::OnPointerOverBox(HWND box, LPARAM where) {
+    if (tooltip_ == nullptr) {
+        CreateToolTip();
+        // The move that brought it, as the tooltip would have seen it.
+        MSG move{box, WM_MOUSEMOVE, 0, where, 0, {}};
+        SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
+    }
+}
+
+void Form1::OnGone(HWND hwnd) {
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    hwnd_ = nullptr;
+    controls_ = {};
+    saved_focus_ = nullptr;
+    tooltip_ = nullptr;
 }
 
 std::string Form1::GetText(TextBox box) const {
@@ -417,22 +371,12 @@ std::string Form1::GetText(TextBox box) const {
 
 void Form1::SetText(TextBox box, std::string_view text) {
     const HWND edit = this->box(box);
-    SetWindowTextW(edit, BoxWide(text).c_str());
-    // A long text shows its beginning, not its tail.
-    SendMessageW(edit, EM_SETSEL, 0, 0);
-    SendMessageW(edit, EM_SCROLLCARET, 0, 0);
+    SetWindowTextW(edit, BoxWide(text).c_str());  // cut at the box's limit by the box
+    ShowBeginning(edit);                          // a long text shows its beginning, not its tail
 }
 
 void Form1::ShowMessage(std::string_view prompt) {
     MessageBoxW(hwnd_, BoxWide(prompt).c_str(), BoxWide(kApplicationTitle).c_str(), MB_OK);
-}
-
-void Form1::Command1_Click() {
-    commands_.Run(Command::ClearAll);
-}
-
-void Form1::Command2_Click() {
-    commands_.Run(Command::TripleCheck);
 }
 
 void TranslateAndDispatch(Form1& form, const MSG& message) {
@@ -440,35 +384,4 @@ void TranslateAndDispatch(Form1& form, const MSG& message) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
-}
-
-int RunMessageLoop(Form1& form, const MessageSource& get_message) {
-    MSG message{};
-    int failures = 0;  // in a row
-    for (;;) {
-        const BOOL got = get_message(message);
-        if (got == 0) {
-            return static_cast<int>(message.wParam);
-        }
-        if (got == -1) {
-            // A message that could not be taken is lost, and the window goes on; a loop that
-            // takes nothing any more is reported and ends.
-            if (++failures == kMaxMessageFailures) {
-                ReportFailure(form.hwnd(), "GetMessageW", GetLastError());
-                return 1;
-            }
-            continue;
-        }
-        failures = 0;
-        TranslateAndDispatch(form, message);
-    }
-}
-
-void ReportFailure(HWND owner, std::string_view what, DWORD error) {
-    std::wstring text = L"Impossibile proseguire: " + BoxWide(what) + L" non è riuscita";
-    if (error != 0) {
-        text += L" (errore " + std::to_wstring(error) + L")";
-    }
-    text += L".\n\nCannot go on: " + BoxWide(what) + L" failed.";
-    MessageBoxW(owner, text.c_str(), BoxWide(kApplicationTitle).c_str(), MB_OK | MB_ICONERROR);
 }

@@ -4,8 +4,10 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <array>
-#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,15 +49,24 @@ class Form1 : public FormSurface {
   private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam,
                                        LPARAM lparam) noexcept;
+    // Each message the window handles goes to its handler; a handler returns nothing where the
+    // system's default is wanted.
     LRESULT HandleMessage(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+    std::optional<LRESULT> OnCommand(WPARAM wparam, LPARAM lparam);
+    std::optional<LRESULT> OnColour(UINT message, HDC dc, HWND control);
+    std::optional<LRESULT> OnNotify(NMHDR* header);
+    std::optional<LRESULT> OnActivate(WPARAM wparam);
+    LRESULT OnDpiChanged(int dpi, const RECT& suggested);
+    LRESULT OnEraseBackground(HDC dc);
+    void OnPointerOverBox(HWND box, LPARAM where);
+    void OnGone(HWND hwnd);
+
     void CreateControls();
     void CreateToolTip();
     // Positions, sizes and fonts at `dpi`.
     void LayOut(int dpi);
     // The row of one of the window's controls, or kControls.size().
     std::size_t RowOfWindow(HWND control) const;
-    void Command1_Click();
-    void Command2_Click();
 
     HWND hwnd_ = nullptr;
     std::array<HWND, kControls.size()> controls_{};
@@ -68,20 +79,5 @@ class Form1 : public FormSurface {
     Commands commands_;
 };
 
-// What the message loop does with each message it takes.
+// What the message loop does with each message it takes: the window's own keys first.
 void TranslateAndDispatch(Form1& form, const MSG& message);
-// Where the message loop takes its messages from: GetMessageW's result for the thread's queue.
-using MessageSource = std::function<BOOL(MSG&)>;
-inline const MessageSource kThreadMessages = [](MSG& message) {
-    return GetMessageW(&message, nullptr, 0, 0);
-};
-// How many failures in a row end the loop.
-inline constexpr int kMaxMessageFailures = 100;
-
-// Takes and dispatches messages until the window is closed; returns the program's exit code, 1
-// when messages can no longer be taken (reported to the user).
-int RunMessageLoop(Form1& form, const MessageSource& get_message = kThreadMessages);
-
-// Tells the user, in a message box owned by `owner` (or none), that `what` failed with `error`
-// (a system error code, or 0) and the program cannot go on.
-void ReportFailure(HWND owner, std::string_view what, DWORD error = 0);

@@ -1,9 +1,11 @@
-// The buttons' commands: dispatch by the table's Command, and no command inside another's warning.
+// The buttons' handlers: each button's row leads to its own, and no command runs inside another's
+// warning.
 #include "form/commands.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string_view>
 
 #include "tests/support/recording_surface.h"
 
@@ -25,17 +27,22 @@ class PressingSurface : public RecordingSurface {
     }
 };
 
-TEST(Commands, RunTheCommandOfTheirRow) {
+void Click(Commands& commands, std::string_view button) {
+    (commands.*HandlerOf(RowNamed(button)))();
+}
+
+TEST(Commands, EachButtonsRowLeadsToItsCommand) {
     PressingSurface surface;
     Commands commands(surface, ",");
     surface.TypeEntries("1.5", "2", "2.5");
-    commands.Run(Command::TripleCheck);
+    Click(commands, "Command2");
     EXPECT_EQ(surface.text(Text8), "2,25");
-    commands.Run(Command::None);
-    EXPECT_EQ(surface.text(Text8), "2,25");
-    commands.Run(Command::ClearAll);
+    Click(commands, "Command1");
     EXPECT_EQ(surface.text(Text8), "");
     EXPECT_EQ(surface.text(Text1), "");
+    for (std::size_t row = 0; row < kControls.size(); ++row) {
+        EXPECT_EQ(HandlerOf(row) != nullptr, kControls[row].kind() == ControlKind::Button) << row;
+    }
 }
 
 TEST(Commands, PressesWhileAWarningIsOpenRunNothing) {
@@ -43,19 +50,19 @@ TEST(Commands, PressesWhileAWarningIsOpenRunNothing) {
     Commands commands(surface, ".");
     int presses = 0;
     surface.while_open = [&] {
-        for (const Command command : {Command::TripleCheck, Command::ClearAll}) {
-            commands.Run(command);
+        for (const std::string_view button : {"Command2", "Command1"}) {
+            Click(commands, button);
             ++presses;
         }
     };
     surface.TypeEntries("abc", "4", "5");
-    commands.Run(Command::TripleCheck);
+    commands.Command2_Click();
     EXPECT_EQ(presses, 2);
     EXPECT_EQ(surface.messages().size(), 1u);
     EXPECT_EQ(surface.text(Text1), "abc");  // AZZERA did not run behind the warning
 
     surface.while_open = nullptr;  // once it is closed, a click runs again
-    commands.Run(Command::TripleCheck);
+    commands.Command2_Click();
     EXPECT_EQ(surface.messages().size(), 2u);
 }
 

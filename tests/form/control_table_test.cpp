@@ -10,7 +10,7 @@ namespace {
 
 TEST(ControlTable, TheExponentsAreTheThreeSmallTwos) {
     std::vector<std::string> exponents;
-    for (const ControlSpec& control : kControls) {
+    for (const ControlRow& control : kControls) {
         if (IsExponent(control)) {
             exponents.push_back(ObjectName(control));
         }

@@ -13,7 +13,7 @@ std::string StepText::Build() const {
     if (length > static_cast<int>(text.size())) {
         text.append(static_cast<std::size_t>(length) - text.size(), fill);
     }
-    return text;
+    return text.append(end);
 }
 
 namespace {
@@ -136,16 +136,26 @@ std::vector<Behaviour> MakeBehaviours() {
     all.push_back(std::move(comma));
 
     const StepText at_limit{"3.", kMaxBoxLength};
-    all.push_back({"an entry at the limit is kept whole, and a longer paste is cut there",
-                   {{Act::Paste, "Text1", at_limit},
-                    ExpectText("Text1", at_limit),
-                    {Act::Paste, "Text2", {"7", 3 * kMaxBoxLength, '7'}},
-                    ExpectText("Text2", {"7", kMaxBoxLength, '7'}),
-                    SetText("Text2", {"4"}),
-                    Type("Text3", "5"),
-                    Click("Command2"),
-                    ExpectText("Text4", at_limit),
-                    ExpectText("Text12", {"è"})}});
+    // U+1F600, two units, the second of them past the limit: it goes whole, or not at all.
+    const StepText straddling{"7", kMaxBoxLength - 1, '7', "\xF0\x9F\x98\x80"};
+    const StepText before_it{"7", kMaxBoxLength - 1, '7'};
+    all.push_back(
+        {"an entry at the limit is kept whole, and a longer paste or text is cut there, "
+         "never inside a character",
+         {{Act::Paste, "Text1", at_limit},
+          ExpectText("Text1", at_limit),
+          {Act::Paste, "Text3", straddling},
+          ExpectText("Text3", before_it),
+          SetText("Text8", straddling),
+          ExpectText("Text8", before_it),
+          SetText("Text3", {}),
+          {Act::Paste, "Text2", {"7", 3 * kMaxBoxLength, '7'}},
+          ExpectText("Text2", {"7", kMaxBoxLength, '7'}),
+          SetText("Text2", {"4"}),
+          Type("Text3", "5"),
+          Click("Command2"),
+          ExpectText("Text4", at_limit),
+          ExpectText("Text12", {"è"})}});
 
     Behaviour shown{
         "a box shows its beginning once the focus leaves, and a tooltip where its "
@@ -173,7 +183,7 @@ std::vector<Behaviour> MakeBehaviours() {
         if (size != 0) {
             places.steps.push_back({Act::Resize, {}, {}, Key::Tab, 0, size, size * 3 / 4});
         }
-        for (const ControlSpec& entry : kControls) {
+        for (const ControlRow& entry : kControls) {
             places.steps.push_back({Act::ExpectPlace, ObjectName(entry)});
         }
     }
@@ -181,8 +191,8 @@ std::vector<Behaviour> MakeBehaviours() {
 
     // Where two controls overlap, the middle of the overlap at 96 dpi.
     const auto overlap = [](std::string_view below, std::string_view above) {
-        const ControlSpec& a = kControls[RowNamed(below)];
-        const ControlSpec& b = kControls[RowNamed(above)];
+        const ControlRow& a = kControls[RowNamed(below)];
+        const ControlRow& b = kControls[RowNamed(above)];
         const int left = std::max(a.left, b.left);
         const int right = std::min(a.left + a.width, b.left + b.width);
         const int top = std::max(a.top, b.top);
@@ -200,7 +210,7 @@ std::vector<Behaviour> MakeBehaviours() {
                     overlap("Label5", "Text7"), overlap("Label11", "Label9")}});
 
     Behaviour captions{"every Caption fits its control whole", {}};
-    for (const ControlSpec& entry : kControls) {
+    for (const ControlRow& entry : kControls) {
         if (entry.kind() != ControlKind::TextBox) {
             captions.steps.push_back({Act::ExpectCaption, ObjectName(entry)});
         }
@@ -308,7 +318,7 @@ std::vector<std::string> RunBehaviour(const Behaviour& behaviour, WindowDriver& 
                 window.Resize(step.x, step.y);
                 break;
             case Act::ExpectPlace: {
-                const ControlSpec& entry = kControls[RowNamed(step.target)];
+                const ControlRow& entry = kControls[RowNamed(step.target)];
                 const Place wanted{ToPixels(entry.left, 96), ToPixels(entry.top, 96),
                                    ToPixels(entry.width, 96), ToPixels(entry.height, 96)};
                 const Place place = window.PlaceOf(step.target);
@@ -368,7 +378,7 @@ std::string BehavioursJson() {
                 json += ", \"cut\": true";
             }
             if (step.act == Act::ExpectPlace) {
-                const ControlSpec& entry = kControls[RowNamed(step.target)];
+                const ControlRow& entry = kControls[RowNamed(step.target)];
                 json += ", \"place\": [" + std::to_string(ToPixels(entry.left, 96)) + ", " +
                         std::to_string(ToPixels(entry.top, 96)) + ", " +
                         std::to_string(ToPixels(entry.width, 96)) + ", " +

@@ -30,11 +30,12 @@ enum class Act {
     ExpectCaption,    // `target`'s caption fits it whole
 };
 
-// A step's text: `start`, then `fill` up to `length` characters where that is longer.
+// A step's text: `start`, then `fill` up to `length` characters where that is longer, then `end`.
 struct StepText {
     std::string_view start;
     int length = 0;
     char fill = '0';
+    std::string_view end = {};
 
     std::string Build() const;
 };

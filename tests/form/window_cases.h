@@ -1,4 +1,4 @@
-// What either window must show, read by the tests of both: the Tab cycle, and VERIFICA end to end.
+// What every window must show, read by the tests of each: the Tab cycle, and VERIFICA end to end.
 #pragma once
 
 #include <array>

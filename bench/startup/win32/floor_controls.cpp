@@ -46,7 +46,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command) {
         L"FloorControls", L"Floor", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
         frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
     for (const std::size_t row : kCreationOrder) {
-        const ControlSpec& control = kControls[row];
+        const ControlRow& control = kControls[row];
         const bool box = control.kind() == ControlKind::TextBox;
         std::wstring caption(control.caption.size(), L'\0');  // the captions are ASCII but for "ù"
         caption.resize(static_cast<std::size_t>(MultiByteToWideChar(

@@ -140,7 +140,7 @@ TEST_F(Atspi, ControlsComeInReadingOrderWithTheirRolesNamesAndPlaces) {
     const std::vector<Accessible> children = Children(form_.object);
     ASSERT_EQ(children.size(), kControls.size());
     for (std::size_t row = 0; row < kControls.size(); ++row) {
-        const ControlSpec& entry = kControls[row];
+        const ControlRow& entry = kControls[row];
         AtspiAccessible* child = children[row].object;
         SCOPED_TRACE(ObjectName(entry));
         EXPECT_EQ(Role(child), ExpectedRole(entry.kind()));

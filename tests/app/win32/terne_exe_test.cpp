@@ -196,7 +196,7 @@ TEST_F(TerneExe, ScreenReadersReadTheWindowInTheTablesOrder) {
     ClientToScreen(form_, &origin);
     constexpr long kRoles[] = {ROLE_SYSTEM_STATICTEXT, ROLE_SYSTEM_TEXT, ROLE_SYSTEM_PUSHBUTTON};
     for (std::size_t row = 0; row < kControls.size(); ++row) {
-        const ControlSpec& entry = kControls[row];
+        const ControlRow& entry = kControls[row];
         SCOPED_TRACE(ObjectName(entry));
         const AccessibleFacts facts = FactsOf(controls[row], OBJID_CLIENT);
         // Wine's system objects call a static text and a button a client area, as they call any

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <string>
+
 #include "form/qt/box_string.h"
 #include "tests/form/qt/form1_fixture.h"
 #include "tests/form/window_behaviours.h"
@@ -37,7 +39,7 @@ class Form1Driver : public WindowDriver, public Form1Fixture {
         }
     }
     void SetText(std::string_view name, std::string_view text) override {
-        Box(name)->setText(BoxQString(text));
+        form_->SetText(static_cast<TextBox>(std::stoi(std::string(name.substr(4)))), text);
     }
     void Paste(std::string_view name, std::string_view text) override {
         QApplication::clipboard()->setText(BoxQString(text));

@@ -66,7 +66,7 @@ class Form1LayoutTest : public QObject, Form1Fixture {
     // desktop set to another DPI must not grow them out of their fixed boxes.
     void fontsAreSizedInPixels() {
         for (std::size_t row = 0; row < kControls.size(); ++row) {
-            const ControlSpec& entry = kControls[row];
+            const ControlRow& entry = kControls[row];
             const double points = FontPoints(entry);
             QCOMPARE(QFontInfo(form_->control(row)->font()).pixelSize(), FontPixels(points, 96));
             QCOMPARE(QFontInfo(form_->control(row)->font()).family(), QStringLiteral("Carlito"));

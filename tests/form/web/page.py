@@ -90,9 +90,12 @@ class Page:
             self.eval("document.execCommand('insertText', false, %s);" % js(text))
 
     def set_text(self, box, text):
-        """As a command writes a box."""
-        self.eval("const e = %s; e.value = %s.slice(0, e.maxLength); e.scrollLeft = 0; Module._Form1_BoxChanged(%d);"
-                  % (self.element(box), js(text), int(box[4:])))
+        """As a command writes a box (the page's PageSurface::SetText): cut at its limit, never
+        inside a surrogate pair, and shown from its beginning."""
+        self.eval("""const e = %s; let t = %s, n = e.maxLength;
+            if (t.length > n && /[\\uD800-\\uDBFF]/.test(t[n - 1]) && /[\\uDC00-\\uDFFF]/.test(t[n])) --n;
+            e.value = t.slice(0, n); e.scrollLeft = 0; Module._Form1_RefreshTip(Terne.rowOf(e));"""
+                  % (self.element(box), js(text)))
 
     def paste(self, box, text):
         """Over the box's whole text, through the editor as a paste goes, so the box's limit holds."""

@@ -51,7 +51,7 @@ void ExpectLayoutAt(const Form1& form, int dpi) {
     EXPECT_EQ(client.right, Scaled(kForm1.client_width, dpi));
     EXPECT_EQ(client.bottom, Scaled(kForm1.client_height, dpi));
     for (std::size_t row = 0; row < kControls.size(); ++row) {
-        const ControlSpec& entry = kControls[row];
+        const ControlRow& entry = kControls[row];
         const RECT rect = RectInForm(form, row);
         EXPECT_EQ(rect.left, Scaled(entry.left, dpi)) << entry.name;
         EXPECT_EQ(rect.top, Scaled(entry.top, dpi)) << entry.name;
