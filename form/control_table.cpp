@@ -1,4 +1,5 @@
-// Names of the controls as the toolkits know them, and the verdict row as a sentence.
+// Names of the controls as the toolkits know them, the verdict row as a sentence, and a box's
+// hints as its description.
 #include "form/control_table.h"
 
 std::string ObjectName(const ControlRow& control) {
@@ -19,4 +20,15 @@ std::string VerdictSentence(std::string_view verdict) {
         }
     }
     return sentence;
+}
+
+std::string HintText(const ControlRow& box) {
+    std::string text;
+    for (const ControlName& hint : box.hints) {
+        if (!hint.name.empty()) {
+            text += text.empty() ? "" : " ";
+            text += kControls[RowNamed(hint)].caption;
+        }
+    }
+    return text;
 }

@@ -47,6 +47,15 @@ inline constexpr int kNoIndex = -1;        // not part of a control array
 inline constexpr double kDefaultFont = 0;  // the window's font
 inline constexpr std::optional<Rgb> kDefaultColour = std::nullopt;
 
+// A control by its name, and its index where it is a member of a control array.
+struct ControlName {
+    std::string_view name;
+    int index = kNoIndex;
+};
+
+// The labels that tell what goes into a box, in reading order: its hints for screen readers.
+using Hints = std::array<ControlName, 2>;
+
 // Positions and sizes are in twips (1/1440 inch) from the client area's top-left corner.
 struct ControlRow {
     std::string_view name;
@@ -57,9 +66,9 @@ struct ControlRow {
     double font_points;
     std::optional<Rgb> text_colour;
     int tab_index;
-    // What a screen reader says a text box is, and the window's hints about what goes in it.
+    // What a screen reader says a text box is, and the labels that hint what goes in it.
     std::string_view accessible_name;
-    std::string_view accessible_description;
+    Hints hints;
 
     constexpr ControlKind kind() const { return role.kind; }
 };
@@ -91,9 +100,8 @@ inline constexpr int kMaxBoxLength = 1'000;
 
 namespace control_table_detail {
 using enum TextBox;
-inline constexpr std::string_view kPoint = "usa il punto al posto della virgola";
-inline constexpr std::string_view kLargestAndPoint =
-    "numero più grande nell'ultima casella; usa il punto al posto della virgola";
+inline constexpr Hints kPoint = {{{"Label11"}}};
+inline constexpr Hints kLargestAndPoint = {{{"Label9"}, {"Label11"}}};
 }  // namespace control_table_detail
 
 // Row by row as the controls appear on screen, left to right: the reading order.
@@ -102,46 +110,46 @@ inline constexpr std::array<ControlRow, 26> kControls = [] {
     using namespace control_table_detail;
     return std::array<ControlRow, 26>{{
 //   name        index     role                          caption                     left  top   width height font pt       text colour     tab
-    {"Label1",   kNoIndex, Label(),                      "TERNE PITAGORICHE",        2280, 240,  3135, 375, 13.5,         kBlue,          1, "", ""},
-    {"Label2",   kNoIndex, Label(),                      "Inserisci una terna",      2760, 720,  2055, 375, 12,           kDefaultColour, 0, "", ""},
+    {"Label1",   kNoIndex, Label(),                      "TERNE PITAGORICHE",        2280, 240,  3135, 375, 13.5,         kBlue,          1, "", {}},
+    {"Label2",   kNoIndex, Label(),                      "Inserisci una terna",      2760, 720,  2055, 375, 12,           kDefaultColour, 0, "", {}},
     {"Label9",   kNoIndex, Label(),                      "(numero più grande nell'ultima casella)",
-                                                                                     480,  840,  1455, 495, kDefaultFont, kRed,           23, "", ""},
+                                                                                     480,  840,  1455, 495, kDefaultFont, kRed,           23, "", {}},
     {"Text1",    kNoIndex, Box(Text1),                   "",                         2640, 1200, 495,  495, 13.5,         kDefaultColour, 2,
                                                          "Primo numero", kPoint},
     {"Text2",    kNoIndex, Box(Text2),                   "",                         3480, 1200, 495,  495, 13.5,         kDefaultColour, 3,
                                                          "Secondo numero", kPoint},
     {"Text3",    kNoIndex, Box(Text3),                   "",                         4320, 1200, 495,  495, 13.5,         kDefaultColour, 4,
                                                          "Terzo numero, il più grande", kLargestAndPoint},
-    {"Command1", kNoIndex, Button(Command::ClearAll),    "AZZERA",                   5400, 1200, 1455, 495, 13.5,         kDefaultColour, 14, "", ""},
+    {"Command1", kNoIndex, Button(Command::ClearAll),    "AZZERA",                   5400, 1200, 1455, 495, 13.5,         kDefaultColour, 14, "", {}},
     {"Label11",  kNoIndex, Label(),                      "Per i numeri decimali, usa il punto al posto della virgola",
-                                                                                     240,  1320, 1935, 495, kDefaultFont, kBlue,          25, "", ""},
-    {"Label3",   1,        Label(),                      "2",                        1080, 2040, 255,  255, kDefaultFont, kDefaultColour, 15, "", ""},
-    {"Label4",   kNoIndex, Label(),                      "2",                        2640, 2040, 255,  255, kDefaultFont, kDefaultColour, 16, "", ""},
-    {"Label5",   kNoIndex, Label(),                      "2",                        4800, 2040, 255,  255, kDefaultFont, kDefaultColour, 17, "", ""},
+                                                                                     240,  1320, 1935, 495, kDefaultFont, kBlue,          25, "", {}},
+    {"Label3",   1,        Label(),                      "2",                        1080, 2040, 255,  255, kDefaultFont, kDefaultColour, 15, "", {}},
+    {"Label4",   kNoIndex, Label(),                      "2",                        2640, 2040, 255,  255, kDefaultFont, kDefaultColour, 16, "", {}},
+    {"Label5",   kNoIndex, Label(),                      "2",                        4800, 2040, 255,  255, kDefaultFont, kDefaultColour, 17, "", {}},
     {"Text4",    kNoIndex, Box(Text4),                   "",                         480,  2160, 615,  615, 13.5,         kDefaultColour, 6,
-                                                         "Base del primo quadrato", ""},
-    {"Label3",   0,        Label(),                      "+",                        1440, 2160, 495,  495, 24,           kDefaultColour, 8, "", ""},
+                                                         "Base del primo quadrato", {}},
+    {"Label3",   0,        Label(),                      "+",                        1440, 2160, 495,  495, 24,           kDefaultColour, 8, "", {}},
     {"Text5",    kNoIndex, Box(Text5),                   "",                         2040, 2160, 615,  615, 13.5,         kDefaultColour, 7,
-                                                         "Base del secondo quadrato", ""},
+                                                         "Base del secondo quadrato", {}},
     {"Text6",    kNoIndex, Box(Text6),                   "",                         3240, 2160, 615,  615, 13.5,         kDefaultColour, 10,
-                                                         "Relazione tra le potenze", ""},
+                                                         "Relazione tra le potenze", {}},
     {"Text7",    kNoIndex, Box(Text7),                   "",                         4200, 2160, 615,  615, 13.5,         kDefaultColour, 9,
-                                                         "Base del terzo quadrato", ""},
-    {"Command2", kNoIndex, Button(Command::TripleCheck), "VERIFICA",                 5400, 2280, 1455, 495, 13.5,         kDefaultColour, 5, "", ""},
+                                                         "Base del terzo quadrato", {}},
+    {"Command2", kNoIndex, Button(Command::TripleCheck), "VERIFICA",                 5400, 2280, 1455, 495, 13.5,         kDefaultColour, 5, "", {}},
     {"Text8",    kNoIndex, Box(Text8),                   "",                         480,  3120, 975,  615, 13.5,         kDefaultColour, 18,
-                                                         "Quadrato del primo numero", ""},
-    {"Label8",   kNoIndex, Label(),                      "+",                        1800, 3240, 495,  375, 24,           kDefaultColour, 20, "", ""},
+                                                         "Quadrato del primo numero", {}},
+    {"Label8",   kNoIndex, Label(),                      "+",                        1800, 3240, 495,  375, 24,           kDefaultColour, 20, "", {}},
     {"Text9",    kNoIndex, Box(Text9),                   "",                         2640, 3120, 975,  615, 13.5,         kDefaultColour, 19,
-                                                         "Quadrato del secondo numero", ""},
+                                                         "Quadrato del secondo numero", {}},
     {"Text10",   kNoIndex, Box(Text10),                  "",                         3960, 3120, 615,  615, 13.5,         kDefaultColour, 21,
-                                                         "Relazione tra i quadrati", ""},
+                                                         "Relazione tra i quadrati", {}},
     {"Text11",   kNoIndex, Box(Text11),                  "",                         4920, 3120, 975,  615, 13.5,         kDefaultColour, 22,
-                                                         "Quadrato del terzo numero", ""},
-    {"Label6",   1,        Label(),                      "La TERNA",                 360,  3960, 2055, 495, 18,           kDefaultColour, 11, "", ""},
+                                                         "Quadrato del terzo numero", {}},
+    {"Label6",   1,        Label(),                      "La TERNA",                 360,  3960, 2055, 495, 18,           kDefaultColour, 11, "", {}},
     {"Text12",   kNoIndex, Box(Text12),                  "",                         2640, 3960, 1215, 495, 18,           kBlue,          12,
-                                                         "Verdetto: La TERNA … Pitagorica", ""},
-    {"Label7",   kNoIndex, Label(),                      "Pitagorica",               4200, 3960, 2055, 495, 18,           kDefaultColour, 13, "", ""},
-    {"Label10",  kNoIndex, Label(),                      "prof. T. Valdrisco",       360,  4680, 1575, 255, kDefaultFont, kDefaultColour, 24, "", ""},
+                                                         "Verdetto: La TERNA … Pitagorica", {}},
+    {"Label7",   kNoIndex, Label(),                      "Pitagorica",               4200, 3960, 2055, 495, 18,           kDefaultColour, 13, "", {}},
+    {"Label10",  kNoIndex, Label(),                      "prof. T. Valdrisco",       360,  4680, 1575, 255, kDefaultFont, kDefaultColour, 24, "", {}},
     }};
 }();
 // clang-format on
@@ -154,12 +162,6 @@ inline constexpr std::size_t kFocusableCount = [] {
     }
     return count;
 }();
-
-// A control by its name, and its index where it is a member of a control array.
-struct ControlName {
-    std::string_view name;
-    int index = kNoIndex;
-};
 
 // The row of a control, or kControls.size() for a name no row has.
 constexpr std::size_t RowNamed(ControlName control) {
@@ -267,8 +269,15 @@ constexpr bool IsExponent(const ControlRow& control) {
 // The sentence the verdict row reads with `verdict` in Text12: its controls left to right.
 std::string VerdictSentence(std::string_view verdict);
 
+// What a box's hints say, their captions one after the other: its description for screen readers.
+std::string HintText(const ControlRow& box);
+
 // "Label3(0)" for a member of a control array, the plain name otherwise.
 std::string ObjectName(const ControlRow& control);
+
+// The dots per inch the window was designed at: 15 twips a pixel. Where a window is drawn at
+// another, its system scales it (Qt, browsers) or it lays itself out again (Win32).
+inline constexpr int kDesignDpi = 96;
 
 // Twips to pixels at `dpi` dots per inch, rounded to the nearest pixel (15 twips a pixel at 96).
 constexpr int ToPixels(int twips, int dpi) {
@@ -318,6 +327,13 @@ constexpr bool TableIsSound() {
         if (role.box && !NameIsBox(row.name, *role.box)) {
             return false;
         }
+        for (const ControlName& hint : row.hints) {
+            const std::size_t hinted = hint.name.empty() ? 0 : RowNamed(hint);
+            if (!hint.name.empty() && (!role.box || hinted == kControls.size() ||
+                                       kControls[hinted].kind() != ControlKind::Label)) {
+                return false;
+            }
+        }
         boxes += role.kind == ControlKind::TextBox;
         ++commands[static_cast<std::size_t>(role.command)];
         if (role.focusable()) {
@@ -342,5 +358,5 @@ constexpr bool TableIsSound() {
 }  // namespace control_table_detail
 
 // Each box and each command has exactly one row, the focusable controls have distinct tab
-// indices, and the creation list names every row once.
+// indices, the creation list names every row once, and only boxes have hints, which are labels.
 static_assert(control_table_detail::TableIsSound());

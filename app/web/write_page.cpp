@@ -1,6 +1,7 @@
-// Writes the page's Form1 from the control table, at build time: "markup" gives the window's
-// HTML, "style" the rules that place and paint each control, "title" the window's caption. Run
-// under node by the build.
+// Writes the page's Form1 from the control table, at build time, into a folder: the window's
+// HTML (controls.markup), the rules that place and paint each control (controls.style), and the
+// window's caption (controls.title). Run under node by the build, once.
+#include <cmath>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -51,25 +52,18 @@ std::string Escaped(std::string_view text) {
     return out;
 }
 
-// The labels whose captions hold a part of a box's description ("a; b"): what the box's hints are.
+// The ids of a box's hints.
 std::string DescribedBy(const ControlRow& box) {
     std::string ids;
-    std::string_view rest = box.accessible_description;
-    while (!rest.empty()) {
-        const std::size_t end = rest.find("; ");
-        const std::string_view part = rest.substr(0, end);
-        for (const ControlRow& label : kControls) {
-            if (label.kind() == ControlKind::Label &&
-                label.caption.find(part) != std::string_view::npos) {
-                ids += (ids.empty() ? "" : " ") + Id(label);
-            }
+    for (const ControlName& hint : box.hints) {
+        if (!hint.name.empty()) {
+            ids += (ids.empty() ? "" : " ") + Id(kControls[RowNamed(hint)]);
         }
-        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 2);
     }
     return ids;
 }
 
-void WriteMarkup() {
+std::string Markup() {
     std::string cycle;
     for (const std::size_t row : kTabOrder) {
         cycle += (cycle.empty() ? "" : " ") + Id(kControls[row]);
@@ -127,11 +121,11 @@ void WriteMarkup() {
         "</div>\n<p id=\"WarningText\"></p>\n"
         "<div id=\"WarningButtons\"><button id=\"WarningOK\" type=\"button\">OK</button></div>\n"
         "</dialog>\n<div id=\"Verdict\" role=\"status\"></div>\n";
-    std::fputs(html.c_str(), stdout);
+    return html;
 }
 
 std::string Px(int twips) {
-    return std::to_string(ToPixels(twips, 96)) + "px";
+    return std::to_string(ToPixels(twips, kDesignDpi)) + "px";
 }
 
 std::string Colour(Rgb colour) {
@@ -139,16 +133,17 @@ std::string Colour(Rgb colour) {
            std::to_string(colour.blue) + ")";
 }
 
-void WriteStyle() {
+std::string Style() {
     // On a screen narrower than the window, the window as a whole is scaled down to fit, never
     // up, and its warning with it, centred on it. The page's script gives the viewport's width.
-    const int width = ToPixels(kForm1.client_width, 96);
+    const int width = ToPixels(kForm1.client_width, kDesignDpi);
     std::string css =
         ":root{--scale:min(1,calc(var(--viewport-width," + std::to_string(width) + ")/" +
         std::to_string(width) + "))}\n#Form1{width:" + Px(kForm1.client_width) +
         ";height:" + Px(kForm1.client_height) + ";background:" + Colour(kForm1.background) +
         ";transform:scale(var(--scale))}\n" + "#Warning{left:calc(" + Px(kForm1.client_width / 2) +
-        "*var(--scale));top:calc(" + Px(kForm1.client_height / 2) + "*var(--scale))}\n";
+        "*var(--scale));top:calc(" + Px(kForm1.client_height / 2) + "*var(--scale))}\n" +
+        "#Form1 .label{background:" + Colour(kWhite) + "}\n";
     // Later in the stack is lower: the boxes and buttons above the labels, later labels above
     // earlier ones.
     std::vector<int> depth(kControls.size());
@@ -157,7 +152,7 @@ void WriteStyle() {
     }
     for (std::size_t row = 0; row < kControls.size(); ++row) {
         const ControlRow& control = kControls[row];
-        const int font = FontPixels(FontPoints(control), 96);
+        const int font = FontPixels(FontPoints(control), kDesignDpi);
         css += "#Form1>#" + Id(control) + "{left:" + Px(control.left) + ";top:" + Px(control.top) +
                ";width:" + Px(control.width) + ";height:" + Px(control.height) +
                ";font-size:" + std::to_string(font) + "px;z-index:" + std::to_string(depth[row]);
@@ -166,28 +161,33 @@ void WriteStyle() {
         }
         // A one-line caption taller than its label is centred in it, as the desktop windows
         // draw it, rather than cut at its foot.
-        const int line = static_cast<int>(font * kLineHeight + 0.5);
-        if (control.kind() == ControlKind::Label && line > ToPixels(control.height, 96)) {
+        const long line = std::lround(font * kLineHeight);
+        if (control.kind() == ControlKind::Label && line > ToPixels(control.height, kDesignDpi)) {
             css += ";line-height:" + Px(control.height);
         }
         css += "}\n";
     }
-    std::fputs(css.c_str(), stdout);
+    return css;
+}
+
+bool Write(const std::string& path, const std::string& text) {
+    std::FILE* file = std::fopen(path.c_str(), "w");
+    const bool written = file != nullptr && std::fputs(text.c_str(), file) >= 0;
+    return file != nullptr && std::fclose(file) == 0 && written;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::string_view what = argc > 1 ? argv[1] : "";
-    if (what == "markup") {
-        WriteMarkup();
-    } else if (what == "style") {
-        WriteStyle();
-    } else if (what == "title") {
-        std::printf("%s\n", Escaped(kForm1.caption).c_str());
-    } else {
-        std::fputs("usage: write_page markup|style|title\n", stderr);
+    if (argc != 2) {
+        std::fputs("usage: write_page FOLDER   (writes controls.markup, .style and .title there)\n",
+                   stderr);
         return 2;
     }
-    return 0;
+    const std::string folder = argv[1];
+    return Write(folder + "/controls.markup", Markup()) &&
+                   Write(folder + "/controls.style", Style()) &&
+                   Write(folder + "/controls.title", Escaped(kForm1.caption) + "\n")
+               ? 0
+               : 1;
 }

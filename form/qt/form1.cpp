@@ -19,8 +19,8 @@
 
 namespace {
 
-// Qt scales device-independent pixels itself, so the geometry is that of a 96-dpi screen.
-constexpr int kDpi = 96;
+// Qt scales device-independent pixels itself, so the geometry is that of the design's screen.
+constexpr int kDpi = kDesignDpi;
 
 int Pixels(int twips) {
     return ToPixels(twips, kDpi);
@@ -68,7 +68,7 @@ QWidget* CreateControl(const ControlRow& row, QWidget* parent) {
             auto* box = new EntryBox(parent);
             box->setMaxLength(kMaxBoxLength);
             box->setAccessibleName(ToQString(row.accessible_name));
-            box->setAccessibleDescription(ToQString(row.accessible_description));
+            box->setAccessibleDescription(ToQString(HintText(row)));
             if (row.text_colour) {
                 SetColour(box, QPalette::Text, *row.text_colour);
             }

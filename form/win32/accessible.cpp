@@ -222,7 +222,7 @@ class BoxObject final : public Forwarding {
                              : Forwarding::get_accName(child, name);
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
-        return IsSelf(child) ? Text(entry_.accessible_description, description)
+        return IsSelf(child) ? Text(HintText(entry_), description)
                              : Forwarding::get_accDescription(child, description);
     }
 

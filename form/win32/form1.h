@@ -47,6 +47,8 @@ class Form1 : public FormSurface {
     void ShowMessage(std::string_view prompt) override;
 
   private:
+    // Raises the system's error for a call that failed.
+    [[noreturn]] static void Fail(const std::string& what);
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam,
                                        LPARAM lparam) noexcept;
     // Each message the window handles goes to its handler; a handler returns nothing where the

@@ -23,4 +23,11 @@ TEST(ControlTable, TheVerdictRowReadsAsOneSentence) {
     EXPECT_EQ(VerdictSentence("non è"), "La TERNA non è Pitagorica");
 }
 
+TEST(ControlTable, ABoxIsDescribedByItsHintsCaptions) {
+    EXPECT_EQ(HintText(kControls[RowOf(TextBox::Text3)]),
+              "(numero più grande nell'ultima casella) Per i numeri decimali, usa il punto al "
+              "posto della virgola");
+    EXPECT_EQ(HintText(kControls[RowOf(TextBox::Text8)]), "");
+}
+
 }  // namespace

@@ -147,7 +147,7 @@ TEST_F(Atspi, ControlsComeInReadingOrderWithTheirRolesNamesAndPlaces) {
         const std::string_view name =
             entry.kind() == ControlKind::TextBox ? entry.accessible_name : entry.caption;
         EXPECT_EQ(Name(child), name);
-        EXPECT_EQ(Description(child), entry.accessible_description);
+        EXPECT_EQ(Description(child), HintText(entry));
         AtspiComponent* component = atspi_accessible_get_component_iface(child);
         ASSERT_NE(component, nullptr);
         AtspiRect* rect = atspi_component_get_extents(component, ATSPI_COORD_TYPE_WINDOW, nullptr);

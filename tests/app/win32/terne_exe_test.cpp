@@ -206,7 +206,7 @@ TEST_F(TerneExe, ScreenReadersReadTheWindowInTheTablesOrder) {
                   wine_client ? ROLE_SYSTEM_CLIENT : kRoles[static_cast<int>(entry.kind())]);
         if (entry.kind() == ControlKind::TextBox) {
             EXPECT_EQ(facts.name, BoxWide(entry.accessible_name));
-            EXPECT_EQ(facts.description, BoxWide(entry.accessible_description));
+            EXPECT_EQ(facts.description, BoxWide(HintText(entry)));
         } else {
             EXPECT_EQ(facts.name, BoxWide(entry.caption));
         }
