@@ -293,6 +293,15 @@ constexpr int FontPixels(double points, int dpi) {
     return exact - whole > 0.5 ? whole + 1 : whole;
 }
 
+// Whether a label's caption is drawn centred in it, in every window: a caption on one line
+// (`line_width` no wider than the label) whose line is taller than the label would be cut at its
+// foot through the glyphs (the large "+" signs); centred, the cut falls in the font's empty
+// leading. The line's sizes are in pixels at `dpi`.
+constexpr bool CentresCaption(const ControlRow& label, int line_height, int line_width, int dpi) {
+    return label.kind() == ControlKind::Label && line_height > ToPixels(label.height, dpi) &&
+           line_width <= ToPixels(label.width, dpi);
+}
+
 namespace control_table_detail {
 
 constexpr bool NameIsBox(std::string_view name, TextBox box) {

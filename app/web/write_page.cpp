@@ -3,16 +3,48 @@
 // window's caption (controls.title). Run under node by the build, once.
 #include <cmath>
 #include <cstdio>
+#include <fstream>
+#include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "form/box_text.h"
 #include "form/control_table.h"
 
 namespace {
 
-// The line height of Carlito's "normal" (ascent, descent and line gap of its 2048 units).
-constexpr double kLineHeight = 2500.0 / 2048.0;
+// The page's font as its layout needs it, in ems: a line's height, and each character's advance.
+struct FontMetrics {
+    double line = 0;
+    std::map<char16_t, double> advances;
+
+    // A caption's width on one line, in ems (kerning aside).
+    double Width(std::string_view caption) const {
+        double width = 0;
+        for (const char16_t unit : BoxUtf16(caption)) {
+            const auto found = advances.find(unit);
+            width += found != advances.end() ? found->second : 1;  // unknown: as wide as can be
+        }
+        return width;
+    }
+};
+
+// As font_metrics.py writes them.
+std::optional<FontMetrics> ReadMetrics(const char* path) {
+    std::ifstream in(path);
+    FontMetrics metrics;
+    if (!(in >> metrics.line)) {
+        return std::nullopt;
+    }
+    unsigned code = 0;
+    double advance = 0;
+    while (in >> code >> advance) {
+        metrics.advances[static_cast<char16_t>(code)] = advance;
+    }
+    return metrics;
+}
 
 // What the page says, above the window, when its program cannot run: shown as written where no
 // script runs at all, and by the page's script on any other failure.
@@ -133,13 +165,13 @@ std::string Colour(Rgb colour) {
            std::to_string(colour.blue) + ")";
 }
 
-std::string Style() {
+std::string Style(const FontMetrics& metrics) {
     // On a screen narrower than the window, the window as a whole is scaled down to fit, never
     // up, and its warning with it, centred on it. The page's script gives the viewport's width.
-    const int width = ToPixels(kForm1.client_width, kDesignDpi);
+    const int window_width = ToPixels(kForm1.client_width, kDesignDpi);
     std::string css =
-        ":root{--scale:min(1,calc(var(--viewport-width," + std::to_string(width) + ")/" +
-        std::to_string(width) + "))}\n#Form1{width:" + Px(kForm1.client_width) +
+        ":root{--scale:min(1,calc(var(--viewport-width," + std::to_string(window_width) + ")/" +
+        std::to_string(window_width) + "))}\n#Form1{width:" + Px(kForm1.client_width) +
         ";height:" + Px(kForm1.client_height) + ";background:" + Colour(kForm1.background) +
         ";transform:scale(var(--scale))}\n" + "#Warning{left:calc(" + Px(kForm1.client_width / 2) +
         "*var(--scale));top:calc(" + Px(kForm1.client_height / 2) + "*var(--scale))}\n" +
@@ -159,10 +191,10 @@ std::string Style() {
         if (control.text_colour) {
             css += ";color:" + Colour(*control.text_colour);
         }
-        // A one-line caption taller than its label is centred in it, as the desktop windows
-        // draw it, rather than cut at its foot.
-        const long line = std::lround(font * kLineHeight);
-        if (control.kind() == ControlKind::Label && line > ToPixels(control.height, kDesignDpi)) {
+        // Centred where the table's rule says, as the desktop windows draw it.
+        const auto line = static_cast<int>(std::lround(font * metrics.line));
+        const auto advance = static_cast<int>(std::lround(font * metrics.Width(control.caption)));
+        if (CentresCaption(control, line, advance, kDesignDpi)) {
             css += ";line-height:" + Px(control.height);
         }
         css += "}\n";
@@ -179,14 +211,17 @@ bool Write(const std::string& path, const std::string& text) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fputs("usage: write_page FOLDER   (writes controls.markup, .style and .title there)\n",
-                   stderr);
+    const std::optional<FontMetrics> metrics = argc == 3 ? ReadMetrics(argv[2]) : std::nullopt;
+    if (!metrics) {
+        std::fputs(
+            "usage: write_page FOLDER METRICS   (writes controls.markup, .style and .title in\n"
+            "FOLDER; METRICS is the page's font's, from font_metrics.py)\n",
+            stderr);
         return 2;
     }
     const std::string folder = argv[1];
     return Write(folder + "/controls.markup", Markup()) &&
-                   Write(folder + "/controls.style", Style()) &&
+                   Write(folder + "/controls.style", Style(*metrics)) &&
                    Write(folder + "/controls.title", Escaped(kForm1.caption) + "\n")
                ? 0
                : 1;

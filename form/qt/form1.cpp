@@ -85,12 +85,10 @@ QWidget* CreateControl(const ControlRow& row, QWidget* parent) {
         widget->setFont(WindowFont(kForm1.font_family, row.font_points));
     }
     if (auto* label = qobject_cast<QLabel*>(widget)) {
-        // A caption is drawn from the label's top and cut at its bottom. Where one line of the
-        // font is taller than the label (the large "+" signs), centring it puts the cut in the
-        // font's empty leading instead of through the glyph.
+        // Centred where the table's rule says (the large "+" signs), measured in its own font.
         const QFontMetrics metrics(label->font());
-        const bool tall = metrics.height() > label->height() &&
-                          metrics.horizontalAdvance(label->text()) <= label->width();
+        const bool tall =
+            CentresCaption(row, metrics.height(), metrics.horizontalAdvance(label->text()), kDpi);
         label->setAlignment(Qt::AlignLeft | (tall ? Qt::AlignVCenter : Qt::AlignTop));
     }
     return widget;

@@ -72,9 +72,7 @@ GdiObject<HFONT> CreateTableFont(double points, int dpi) {
     return font;
 }
 
-// A caption is drawn from the label's top edge and cut at its bottom edge. Where a single line
-// of the font is taller than the label (the large "+" signs), centring that line puts the cut in
-// the font's empty leading instead of through the glyph.
+// Centred where the table's rule says (the large "+" signs), measured in the label's font.
 void CentreTallLine(HWND label, HFONT font, const ControlRow& entry, int dpi) {
     const std::wstring caption = BoxWide(entry.caption);
     const HDC dc = GetDC(label);
@@ -85,8 +83,7 @@ void CentreTallLine(HWND label, HFONT font, const ControlRow& entry, int dpi) {
     GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
     SelectObject(dc, previous);
     ReleaseDC(label, dc);
-    const bool centre =
-        metrics.tmHeight > ToPixels(entry.height, dpi) && extent.cx <= ToPixels(entry.width, dpi);
+    const bool centre = CentresCaption(entry, metrics.tmHeight, extent.cx, dpi);
     const LONG_PTR style = GetWindowLongPtrW(label, GWL_STYLE);
     SetWindowLongPtrW(label, GWL_STYLE, centre ? style | SS_CENTERIMAGE : style & ~SS_CENTERIMAGE);
 }
