@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Start-up of terne.exe under Wine on a fresh Xvfb, alternating with its floors: a window of the
-# same 26 controls as plain system child windows (floor_controls.exe), which is the floor of any
-# window of 26 controls under Wine, and a bare window of the same size (floor_window.exe).
+# same 26 controls as plain system child windows (floor_controls.exe), the floor of any window of
+# 26 controls under Wine, and a bare window of the same size (floor_window.exe); both are built
+# from bench/startup/win32/floor_window.cpp.
 # Medians and ratios. Usage: bench/startup/run_wine.sh [RUNS]
 #   (after: cmake --preset windows-bench && cmake --build --preset windows-bench)
 set -euo pipefail
