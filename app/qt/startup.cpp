@@ -26,7 +26,9 @@ constexpr bool kEmbedded = TERNE_EMBED_RESOURCES;
 // the system's.
 void InstallFont() {
     QString family = QStringLiteral("Carlito");
-    if constexpr (kEmbedded) {
+    // Where the system has Carlito, the window is drawn from the system's file even when the
+    // program registers its own: registering it would parse 0.6 MB for nothing.
+    if (kEmbedded && !QFontDatabase::families().contains(family, Qt::CaseInsensitive)) {
         // Stored uncompressed, the font is read in place; a copy would add 0.6 MB to the memory.
         const QResource font(QStringLiteral(":/fonts/Carlito-Regular.ttf"));
         const int id = QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(

@@ -23,15 +23,19 @@ for ((i = 0; i < runs; ++i)); do
     echo "floor $("$probe" "$floor")" >>"$results"
 done
 
-median() {  # median NAME COLUMN
+quantile() {  # quantile NAME COLUMN FRACTION: the value at that fraction of the sorted runs
     awk -v n="$1" -v c="$2" '$1 == n {print $c}' "$results" | sort -n |
-        awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'
+        awk -v f="$3" '{v[NR] = $1} END {i = f * (NR - 1) + 1; j = int(i); print v[j] + (i - j) * (v[j + 1] - v[j])}'
 }
-t_terne=$(median terne 2) t_floor=$(median floor 2)
-m_terne=$(median terne 3) m_floor=$(median floor 3)
-printf '%-28s %10s %10s %7s\n' "median of $runs runs" terne floor ratio
-printf '%-28s %10.1f %10.1f %7.2f\n' "exec to painted (ms)" "$t_terne" "$t_floor" \
-    "$(echo "$t_terne / $t_floor" | bc -l)"
-printf '%-28s %10d %10d %7.2f\n' "peak RSS (KiB)" "$m_terne" "$m_floor" \
-    "$(echo "$m_terne / $m_floor" | bc -l)"
+row() {  # row LABEL COLUMN: medians, the middle half of the runs, and the ratio
+    local a b
+    a=$(quantile terne "$2" 0.5) b=$(quantile floor "$2" 0.5)
+    printf '%-22s %8.1f (%.1f-%.1f) %8.1f (%.1f-%.1f) %6.3f\n' "$1" \
+        "$a" "$(quantile terne "$2" 0.25)" "$(quantile terne "$2" 0.75)" \
+        "$b" "$(quantile floor "$2" 0.25)" "$(quantile floor "$2" 0.75)" \
+        "$(echo "$a / $b" | bc -l)"
+}
+echo "medians of $runs runs (the middle half), terne / floor / ratio"
+row "exec to painted (ms)" 2
+row "peak RSS (KiB)" 3
 rm -f "$results"
