@@ -65,8 +65,9 @@ Form1::Form1(std::string decimal_separator)
         Fail("CreateWindowExW");
     }
     try {
-        CreateControls();
-        LayOut(WindowDpi(hwnd_));
+        const int dpi = WindowDpi(hwnd_);
+        CreateControls(dpi);
+        LayOut(dpi);
     } catch (...) {
         DestroyWindow(hwnd_);  // no destructor runs for a constructor that throws
         throw;

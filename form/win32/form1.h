@@ -63,9 +63,9 @@ class Form1 : public FormSurface {
     void OnPointerOverBox(HWND box, LPARAM where);
     void OnGone(HWND hwnd);
 
-    void CreateControls();
+    void CreateControls(int dpi);
     void CreateToolTip();
-    // Positions, sizes and fonts at `dpi`.
+    // Fonts at `dpi`, and positions and sizes where the controls were placed at another.
     void LayOut(int dpi);
     // The row of one of the window's controls, or kControls.size().
     std::size_t RowOfWindow(HWND control) const;
