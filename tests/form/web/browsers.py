@@ -61,9 +61,27 @@ def pointer_actions(x, y, kind="mouse"):
         {"type": "pointerUp", "button": 0}]}]
 
 
-class Chromium:
-    name = "chromium"
+class Browser:
+    """What every browser does alike once its `perform` sends WebDriver actions."""
     can_hold = True
+    accessibility_tree = None
+
+    def keys(self, keys):
+        self.perform([{"type": "key", "id": "keyboard", "actions": key_actions(keys)}])
+
+    def chord(self, keys):
+        self.perform([{"type": "key", "id": "keyboard", "actions": chord_actions(keys)}])
+
+    def click(self, x, y, kind="mouse"):
+        self.perform(pointer_actions(x, y, kind))
+
+    def screenshot(self, path):
+        with open(path, "wb") as out:
+            out.write(self.screenshot_png())
+
+
+class Chromium(Browser):
+    name = "chromium"
 
     def __init__(self):
         from selenium import webdriver
@@ -128,12 +146,6 @@ class Chromium:
         if release:
             self.driver.execute(Command.W3C_CLEAR_ACTIONS, {})
 
-    def keys(self, keys):
-        self.perform([{"type": "key", "id": "keyboard", "actions": key_actions(keys)}])
-
-    def chord(self, keys):
-        self.perform([{"type": "key", "id": "keyboard", "actions": chord_actions(keys)}])
-
     def screenshot_png(self):
         return self.driver.get_screenshot_as_png()
 
@@ -144,16 +156,10 @@ class Chromium:
         self.cdp("Input.dispatchKeyEvent", {"type": "keyDown", "key": name, "code": "Enter" if key == "Enter" else "Space",
                                             "windowsVirtualKeyCode": code, "text": text, "autoRepeat": True})
 
-    def click(self, x, y, kind="mouse"):
-        self.perform(pointer_actions(x, y, kind))
-
     def viewport(self, width, height, mobile=False):
         """A phone's (mobile) has its own layout viewport, which widens to content that overflows."""
         self.cdp("Emulation.setDeviceMetricsOverride",
                  {"width": width, "height": height, "deviceScaleFactor": 1, "mobile": mobile})
-
-    def screenshot(self, path):
-        self.driver.save_screenshot(path)
 
     def accessibility_tree(self):
         return self.cdp("Accessibility.getFullAXTree")["nodes"]
@@ -163,9 +169,8 @@ class Chromium:
         shutil.rmtree(self.profile, ignore_errors=True)
 
 
-class Firefox:
+class Firefox(Browser):
     name = "firefox"
-    can_hold = True
     PREFS = {
         "browser.shell.checkDefaultBrowser": False, "app.update.disabledForTesting": True,
         "datareporting.policy.dataSubmissionEnabled": False, "toolkit.telemetry.enabled": False,
@@ -294,12 +299,6 @@ class Firefox:
         if release:
             self.command("input.releaseActions", {"context": self.context})
 
-    def keys(self, keys):
-        self.perform([{"type": "key", "id": "keyboard", "actions": key_actions(keys)}])
-
-    def chord(self, keys):
-        self.perform([{"type": "key", "id": "keyboard", "actions": chord_actions(keys)}])
-
     def held(self, key):
         """A key held down since before the focus came to the control that has it: pressed with
         the focus elsewhere, it repeats there, and is released."""
@@ -309,9 +308,6 @@ class Firefox:
         self.eval("window.__held.focus();")
         self.perform([{"type": "key", "id": "keyboard", "actions": [{"type": "keyDown", "value": value}]}])
 
-    def click(self, x, y, kind="mouse"):
-        self.perform(pointer_actions(x, y, kind))
-
     def viewport(self, width, height, mobile=False):
         self.command("browsingContext.setViewport",
                      {"context": self.context, "viewport": {"width": width, "height": height}})
@@ -319,12 +315,6 @@ class Firefox:
     def screenshot_png(self):
         import base64
         return base64.b64decode(self.command("browsingContext.captureScreenshot", {"context": self.context})["data"])
-
-    def screenshot(self, path):
-        with open(path, "wb") as out:
-            out.write(self.screenshot_png())
-
-    accessibility_tree = None
 
     def quit(self):
         try:
@@ -338,7 +328,7 @@ class Firefox:
         shutil.rmtree(self.profile, ignore_errors=True)
 
 
-class WebKit:
+class WebKit(Browser):
     """WebKit, the engine of Safari and of every browser on iOS and iPadOS. Its driver speaks
     classic WebDriver only: no script runs before a page's own, the console cannot be read, and no
     key repeats, so what the page reports is watched from its load on, and a held key is not
@@ -347,7 +337,6 @@ class WebKit:
     name = "webkit"
     BINARY = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
     can_hold = False
-    accessibility_tree = None
 
     def __init__(self):
         self.xvfb = processes.Xvfb()
@@ -414,11 +403,7 @@ class WebKit:
 
     eval = Chromium.eval
     perform = Chromium.perform
-    keys = Chromium.keys
-    chord = Chromium.chord
     screenshot_png = Chromium.screenshot_png
-    click = Chromium.click
-    screenshot = Chromium.screenshot
 
     def console(self):
         return []

@@ -7,16 +7,17 @@ edited on the server, shows by the second opening, and offline afterwards; a hos
 index.html to its folder opens both, online and offline.
 Usage: school_test.py chromium|firefox|webkit ZIP   (works in the current folder)"""
 import collections
-import os
 import pathlib
 import re
 import shutil
 import sys
+import tempfile
 import time
 import zipfile
 
 import browsers
 import checks
+import page_test
 from nginx import Nginx
 from page import Page
 
@@ -32,16 +33,8 @@ REDIRECT = 'location /moved/ { if ($request_uri = "/moved/index.html") { return 
 
 def unpack(zip_path, folder):
     """As `unzip` does over an existing folder: each file replaced, with the date it has in the zip."""
-    with zipfile.ZipFile(zip_path) as archive:
-        for info in archive.infolist():
-            if info.is_dir():
-                continue
-            target = folder / info.filename.split("/", 1)[1]
-            target.parent.mkdir(parents=True, exist_ok=True)
-            target.write_bytes(archive.read(info))
-            stamp = time.mktime(info.date_time + (0, 0, -1))
-            os.utime(target, (stamp, stamp))
-            target.chmod(0o644)
+    with tempfile.TemporaryDirectory() as temporary:
+        shutil.copytree(page_test.unpack(zip_path, pathlib.Path(temporary)), folder, dirs_exist_ok=True)
 
 
 def next_release(zip_path, new_zip, description):
