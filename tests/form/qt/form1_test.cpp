@@ -104,6 +104,12 @@ class Form1Test : public QObject, Form1Driver {
     // of it may stay. Its button's images stayed, 2 KiB a warning on xcb; what remains now are
     // caches that fill and empty by turns, well under 1 KiB a warning.
     void warningsLeaveTheHeapAsTheyFoundIt() {
+        if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+            // Hidden as soon as shown, 220 times, a window of Qt 6.4's Wayland plugin now and then
+            // has its frame callback destroyed twice (wl_proxy_unref aborts, about one run in 30).
+            // The heap is Qt's and the program's alike on the other two platforms.
+            QSKIP("Qt 6.4's Wayland plugin does not survive 220 warnings dismissed at once");
+        }
         Type(1, "x");
         const auto warn = [this](int times) {
             for (int i = 0; i < times; ++i) {
